@@ -1,0 +1,19 @@
+// The program starts here: it brings up the start window and runs on events
+// until the last window is gone or "Exit" is pressed.
+
+#include "app/app.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("examdeck"));
+    examdeck::prepare_application();
+    examdeck::app app;
+    QObject::connect(&app.program, &examdeck::forms::program::ended, &application, [] { QApplication::exit(0); });
+    app.start();
+    if (app.program.has_ended())
+        return 0;
+    return QApplication::exec();
+}

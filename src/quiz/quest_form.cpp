@@ -1,0 +1,389 @@
+#include "quest_form.h"
+
+#include "design.h"
+#include "message_box.h"
+#include "quiz_rules.h"
+#include "random_source.h"
+#include "shell/app_windows.h"
+#include "shell/welcome_form.h"
+#include "setup_form.h"
+#include "toggle_button.h"
+#include "viewers/answer_form.h"
+#include "viewers/diagram_form.h"
+#include "viewers/exhibit_form.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace examdeck {
+
+namespace {
+
+constexpr double design_width = 9435;
+constexpr double design_height = 6345;
+
+QFrame* coloured_box(QWidget* parent, QColor colour)
+{
+    auto* box = new QFrame(parent);
+    box->setFrameShape(QFrame::NoFrame);
+    QPalette p = box->palette();
+    p.setColor(QPalette::Window, colour);
+    box->setPalette(p);
+    box->setAutoFillBackground(true);
+    return box;
+}
+
+QFrame* line(QWidget* parent, bool vertical)
+{
+    auto* l = new QFrame(parent);
+    l->setFrameShape(vertical ? QFrame::VLine : QFrame::HLine);
+    l->setFrameShadow(QFrame::Plain);
+    l->setLineWidth(1);
+    return l;
+}
+
+void set_bordered(QPlainTextEdit* box, bool bordered)
+{
+    box->setFrameShape(bordered ? QFrame::Box : QFrame::NoFrame);
+    box->setLineWidth(1);
+}
+
+} // namespace
+
+quest_form::quest_form(forms::program& owner) : form(owner, QStringLiteral("quest")) {}
+
+quest_form::~quest_form() = default;
+
+quest_form::controls& quest_form::ui()
+{
+    load();
+    return *ui_;
+}
+
+QWidget* quest_form::build()
+{
+    auto* w = new QWidget(nullptr, Qt::Window);
+    w->setWindowTitle(QStringLiteral("Veltrane Tests - www.example.com"));
+    w->setFont(forms::default_window_font());
+    forms::set_inner_size(w, design_width, design_height, false);
+    auto c = std::make_unique<controls>();
+    auto* layout = c->layout = new forms::twips_layout(w, {design_width, design_height});
+    auto named = [](auto* control, const QString& name) {
+        control->setObjectName(name);
+        return control;
+    };
+    auto button = [&](const QString& text, const QString& name, double x, double y, double wd, double h) {
+        auto* b = named(layout->place(new QPushButton(text, w), x, y, wd, h), name);
+        b->setAutoDefault(true);
+        return b;
+    };
+
+    c->Image1 = named(layout->place(new QLabel(w), 0, 0, 615, 6375), QStringLiteral("Image1"));
+    c->Image1->setPixmap(QPixmap(QStringLiteral(":/examdeck/strip.png")));
+    c->Image1->setScaledContents(true);
+
+    c->Q1 = named(layout->place(new QPlainTextEdit(w), 720, 120, 7815, 1335), QStringLiteral("Q1"));
+    c->Q1->setReadOnly(true);
+    c->Q1->setFont(forms::design_font("MS Sans Serif", 12));
+    c->Q1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c->Q1->setTabChangesFocus(true);
+    c->Q1->installEventFilter(this);
+
+    for (int i = 1; i <= 6; ++i) {
+        const double top = 1560 + 600 * (i - 1);
+        auto* toggle = new forms::toggle_button(w);
+        c->QChoice(i) = named(layout->place(toggle, 840, top, 735, 495), QStringLiteral("QChoice_%1").arg(i));
+        auto* box = new QPlainTextEdit(w);
+        c->abox(i) = named(layout->place(box, 1680, top, 6900, 495), QStringLiteral("abox_%1").arg(i));
+        box->setFont(forms::design_font("MS Sans Serif", 9.75));
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setTabChangesFocus(true);
+        box->setReadOnly(i != 1);
+        set_bordered(box, false);
+    }
+
+    c->typestuff = named(layout->place(new QLabel(QStringLiteral("Please Type Answer in Box Above"), w), 2760, 2160,
+                                       4575, 375),
+                         QStringLiteral("typestuff"));
+    c->typestuff->setFont(forms::design_font("MS Sans Serif", 12, true));
+    c->typestuff->hide();
+
+    c->Label3 = named(layout->place(new QLabel(QStringLiteral("Question#"), w), 8640, 120, 735, 255),
+                      QStringLiteral("Label3"));
+    c->question_number = named(layout->place(new QLabel(w), 8640, 480, 615, 375), QStringLiteral("question_number"));
+    c->question_number->setFont(forms::design_font("MS Sans Serif", 13.5));
+    c->Gauge1 = named(layout->place(coloured_box(w, QColor(0, 0, 128)), 8760, 1080, 495, 1815),
+                      QStringLiteral("Gauge1"));
+    c->the_gauge = named(layout->place(coloured_box(w, QColor(255, 0, 0)), 8760, 1080, 495, 15),
+                         QStringLiteral("the_gauge"));
+    c->the_gauge->raise();
+    c->Percent_Right = named(layout->place(new QLabel(w), 8880, 3000, 495, 255), QStringLiteral("Percent_Right"));
+    c->Line2 = named(layout->place(line(w, false), 8760, 3360, 600, 15), QStringLiteral("Line2"));
+    c->Label2 = named(layout->place(new QLabel(QStringLiteral("Score:"), w), 8760, 3480, 735, 255),
+                      QStringLiteral("Label2"));
+    c->score = named(layout->place(new QLabel(w), 8760, 3840, 615, 255), QStringLiteral("score"));
+    c->Line1 = named(layout->place(line(w, false), 8760, 4200, 600, 15), QStringLiteral("Line1"));
+    c->Label4 = named(layout->place(new QLabel(QStringLiteral("QID:"), w), 8760, 4440, 1095, 255),
+                      QStringLiteral("Label4"));
+    c->qid = named(layout->place(new QLabel(w), 9120, 4680, 375, 255), QStringLiteral("qid"));
+    c->Line3 = named(layout->place(line(w, true), 8640, 1080, 15, 4200), QStringLiteral("Line3"));
+
+    c->cluebutton = button(QStringLiteral("CLUE"), QStringLiteral("cluebutton"), 720, 5160, 615, 375);
+    for (int i = 1; i <= 3; ++i) {
+        c->diagrambutton(i) = button(QStringLiteral("Diagram #%1").arg(i), QStringLiteral("diagrambutton_%1").arg(i),
+                                     1440 + 1200 * (i - 1), 5160, 1095, 315);
+        c->exhibitbutton(i) = button(QStringLiteral("Exhibit #%1").arg(i), QStringLiteral("exhibitbutton_%1").arg(i),
+                                     5040 + 1200 * (i - 1), 5160, 1095, 315);
+    }
+    c->quitquiz = button(QStringLiteral("Quit Test"), QStringLiteral("quitquiz"), 720, 5640, 855, 495);
+    c->Directions = named(layout->place(new QLabel(w), 1920, 5640, 4575, 375), QStringLiteral("Directions"));
+    c->Directions->setFont(forms::design_font("MS Sans Serif", 9.75, true));
+    c->NextButton = button(QStringLiteral("&NEXT ->"), QStringLiteral("NextButton"), 6720, 5520, 1815, 615);
+    c->NextButton->setFont(forms::design_font("MS Sans Serif", 8.25, true));
+
+    // Keyboard order: each toggle with its choice, then NEXT and the other
+    // buttons.
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int i = 1; i <= 6; ++i) {
+        chain(c->QChoice(i));
+        chain(c->abox(i));
+    }
+    chain(c->NextButton);
+    chain(c->quitquiz);
+    chain(c->cluebutton);
+    for (int i = 1; i <= 3; ++i)
+        chain(c->diagrambutton(i));
+    for (int i = 1; i <= 3; ++i)
+        chain(c->exhibitbutton(i));
+    chain(c->Q1);
+
+    connect(c->NextButton, &QPushButton::clicked, this, &quest_form::NextButton_Click);
+    connect(c->quitquiz, &QPushButton::clicked, this, &quest_form::quitquiz_Click);
+    connect(c->cluebutton, &QPushButton::clicked, this, &quest_form::cluebutton_Click);
+    for (int i = 1; i <= 3; ++i) {
+        connect(c->diagrambutton(i), &QPushButton::clicked, this, [this, i] { diagrambutton_Click(i); });
+        connect(c->exhibitbutton(i), &QPushButton::clicked, this, [this, i] { exhibitbutton_Click(i); });
+    }
+    ui_ = std::move(c);
+    return w;
+}
+
+void quest_form::forget_widgets()
+{
+    ui_.reset();
+}
+
+bool quest_form::eventFilter(QObject* watched, QEvent* event)
+{
+    // The question box never keeps the focus.
+    if (ui_ && watched == ui_->Q1 && event->type() == QEvent::FocusIn)
+        ui_->NextButton->setFocus();
+    return form::eventFilter(watched, event);
+}
+
+void quest_form::load_procedure()
+{
+    clear_the_boxes();
+    ui_->the_gauge->hide();
+}
+
+void quest_form::unload_procedure()
+{
+    windows().pick_a_quiz->close();
+}
+
+void quest_form::close_box_procedure()
+{
+    close();
+    // No viewer may keep an invisible program running once the quiz window
+    // is gone.
+    windows().Diagram->close();
+    windows().Exhibit->close();
+}
+
+void quest_form::clear_the_boxes()
+{
+    controls& c = ui();
+    for (int i = 1; i <= 6; ++i) {
+        c.QChoice(i)->set_pressed(false);
+        c.abox(i)->clear();
+    }
+    c.Q1->clear();
+    c.Directions->clear();
+    c.qid->clear();
+    c.score->clear();
+    c.question_number->clear();
+    c.Percent_Right->clear();
+}
+
+void quest_form::show_quest()
+{
+    auto& s = quiz_state;
+    randomize();
+    ui().NextButton->setFocus();
+    ++s.question_count;
+    if (s.question_count > s.questions_per_quiz) {
+        end_the_test();
+        return;
+    }
+    controls& c = ui();
+    s.current_index = static_cast<int16>(quiz_record(s.quiz_number, s.question_order(s.question_count)));
+    c.qid->setText(number_text(s.current_index));
+    c.question_number->setText(number_text(s.question_count));
+
+    const question_record& record = question_bank(s.current_index);
+    permutation6 order;
+    for (int i = 1; i <= 6; ++i)
+        order(i) = static_cast<int16>(i);
+    s.choice_count = static_cast<int16>(count_choices(record));
+    if (s.shuffle_answers == 1)
+        shuffle_choices(order, s.choice_count, random_float);
+    s.current_question = in_display_order(record, order);
+    const question_record& q = s.current_question;
+
+    c.Q1->setPlainText(q.question_text);
+    c.cluebutton->hide();
+    if (!is_empty_text(q.clue_text))
+        c.cluebutton->show();
+    set_bordered(c.abox(1), false);
+    c.typestuff->hide();
+
+    if (!is_fill_in(q.question_type)) {
+        c.Directions->setText(QStringLiteral(" Please Select the correct answer(s)"));
+        c.NextButton->setFocus();
+        for (int i = 1; i <= 6; ++i) {
+            c.QChoice(i)->set_pressed(false);
+            c.abox(i)->setPlainText(q.choice_text(i));
+            const bool shown = !is_empty_text(q.choice_text(i));
+            c.abox(i)->setVisible(shown);
+            c.QChoice(i)->setVisible(shown);
+        }
+    } else {
+        for (int i = 1; i <= 6; ++i) {
+            c.abox(i)->hide();
+            c.QChoice(i)->hide();
+        }
+        set_bordered(c.abox(1), true);
+        c.typestuff->show();
+        c.abox(1)->show();
+        c.abox(1)->clear();
+        c.Directions->setText(QStringLiteral(" Please Type in the Correct Answer"));
+        c.abox(1)->setFocus();
+    }
+    for (int i = 1; i <= 3; ++i) {
+        c.diagrambutton(i)->setVisible(!is_empty_text(q.diagram_file(i)));
+        c.exhibitbutton(i)->setVisible(!is_empty_text(q.exhibit_file(i)));
+    }
+    if (!is_fill_in(q.question_type))
+        c.NextButton->setFocus();
+}
+
+void quest_form::NextButton_Click()
+{
+    windows().Diagram->close();
+    windows().Exhibit->close();
+    ui().NextButton->setFocus();
+    check_answer();
+    show_quest();
+}
+
+void quest_form::quitquiz_Click()
+{
+    quiz_state.question_count = quiz_state.questions_per_quiz;
+    show_quest();
+}
+
+void quest_form::check_answer()
+{
+    auto& s = quiz_state;
+    controls& c = ui();
+    const question_record& q = s.current_question;
+    s.answer_result = 1;
+    bool right = true;
+    if (!is_fill_in(q.question_type)) {
+        flags6 pressed, visible;
+        for (int i = 1; i <= 6; ++i) {
+            pressed(i) = c.QChoice(i)->pressed();
+            visible(i) = !c.QChoice(i)->isHidden();
+        }
+        right = judge_choices(pressed, visible, q);
+    } else {
+        right = judge_typed(c.abox(1)->toPlainText(), q);
+    }
+    if (!right)
+        s.answer_result = 99;
+    if (s.answer_result == 1) {
+        if (s.show_when_right == 1)
+            show_answer();
+        ++s.right_count;
+    }
+    if (s.answer_result == 99 && s.show_when_wrong == 1)
+        show_answer();
+
+    controls& after = ui();
+    after.score->setText(score_text(s.right_count, s.question_count));
+    after.Percent_Right->setText(number_text(whole_percent(s.right_count, s.question_count)) + u'%');
+    set_gauge();
+}
+
+void quest_form::set_gauge()
+{
+    const auto& s = quiz_state;
+    controls& c = ui();
+    const double full = c.layout->current_height(c.Gauge1);
+    const gauge_bar bar = gauge_for(s.right_count, s.question_count, full);
+    c.layout->set_height(c.the_gauge, bar.height);
+    c.the_gauge->raise();
+    c.the_gauge->setVisible(bar.visible);
+}
+
+void quest_form::show_answer()
+{
+    const auto& s = quiz_state;
+    flags6 visible;
+    for (int i = 1; i <= 6; ++i)
+        visible(i) = !ui().QChoice(i)->isHidden();
+    const QString text = answer_text(s.current_question, s.answer_result == 1, visible);
+    windows().theanswer->show_text(text);
+    // The answer window has no owner: bring the quiz window back to the
+    // front so that the focus really is on NEXT.
+    ui().NextButton->setFocus();
+    loaded_window()->activateWindow();
+}
+
+void quest_form::end_the_test()
+{
+    auto& s = quiz_state;
+    --s.question_count;
+    forms::plain_message(QStringLiteral("Test Complete!"), result_message(s.right_count, s.question_count));
+    // Loading the start window afresh closes this window (and with it the
+    // setup window); hiding it afterwards loads it again, empty and hidden.
+    windows().Welcome->show();
+    hide();
+}
+
+void quest_form::cluebutton_Click()
+{
+    forms::plain_message(QStringLiteral("Clue"), quiz_state.current_question.clue_text);
+}
+
+void quest_form::diagrambutton_Click(int index)
+{
+    windows().Diagram->open_picture(quiz_state.current_question.diagram_file(index));
+}
+
+void quest_form::exhibitbutton_Click(int index)
+{
+    windows().Exhibit->open_text(quiz_state.current_question.exhibit_file(index));
+}
+
+} // namespace examdeck

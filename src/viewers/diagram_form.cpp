@@ -1,0 +1,66 @@
+#include "diagram_form.h"
+
+#include "attachment_file.h"
+#include "design.h"
+#include "picture_loader.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <cstdio>
+
+namespace examdeck {
+
+diagram_form::diagram_form(forms::program& owner) : form(owner, QStringLiteral("Diagram")) {}
+
+diagram_form::~diagram_form() = default;
+
+diagram_form::controls& diagram_form::ui()
+{
+    load();
+    return *ui_;
+}
+
+QWidget* diagram_form::build()
+{
+    auto* w = new QWidget(nullptr, Qt::Window);
+    w->setWindowTitle(QStringLiteral("Diagram"));
+    w->setFont(forms::default_window_font());
+    forms::set_inner_size(w, 8730, 5595, false);
+    auto* layout = new forms::twips_layout(w, {8730, 5595});
+    auto c = std::make_unique<controls>();
+    c->Command1 = layout->place(new QPushButton(QStringLiteral("Close"), w), 3360, 5160, 2055, 375);
+    c->Command1->setObjectName(QStringLiteral("Command1"));
+    c->Command1->setAutoDefault(true);
+    c->Image1 = layout->place(new QLabel(w), 120, 120, 8415, 4935);
+    c->Image1->setObjectName(QStringLiteral("Image1"));
+    c->Image1->setScaledContents(true);
+    connect(c->Command1, &QPushButton::clicked, this, &diagram_form::hide);
+    ui_ = std::move(c);
+    return w;
+}
+
+void diagram_form::forget_widgets()
+{
+    ui_.reset();
+}
+
+void diagram_form::open_picture(const QString& file)
+{
+    if (!is_ordinary_file(file))
+        return;
+    const auto bytes = read_attachment(file);
+    if (!bytes)
+        return;
+    QString error;
+    const QImage picture = forms::decode_picture(*bytes, &error);
+    if (picture.isNull()) {
+        std::fprintf(stderr, "examdeck: %s: %s\n", QFile::encodeName(file).constData(), qPrintable(error));
+        return;
+    }
+    show();
+    ui().Image1->setPixmap(QPixmap::fromImage(picture));
+    loaded_window()->repaint();
+}
+
+} // namespace examdeck

@@ -1,0 +1,62 @@
+#include "exhibit_form.h"
+
+#include "attachment_file.h"
+#include "centre_form.h"
+#include "design.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace examdeck {
+
+exhibit_form::exhibit_form(forms::program& owner) : form(owner, QStringLiteral("Exhibit")) {}
+
+exhibit_form::~exhibit_form() = default;
+
+exhibit_form::controls& exhibit_form::ui()
+{
+    load();
+    return *ui_;
+}
+
+QWidget* exhibit_form::build()
+{
+    auto* w = new QWidget(nullptr, Qt::Window);
+    w->setWindowTitle(QStringLiteral("Exhibit"));
+    w->setFont(forms::default_window_font());
+    forms::set_inner_size(w, 8775, 4770, false);
+    auto* layout = new forms::twips_layout(w, {8775, 4770}, false);
+    auto c = std::make_unique<controls>();
+    c->Text1 = layout->place(new QPlainTextEdit(QStringLiteral("Text1"), w), 120, 120, 8535, 4095);
+    c->Text1->setObjectName(QStringLiteral("Text1"));
+    c->Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c->Text1->setTabChangesFocus(true);
+    c->Command1 = layout->place(new QPushButton(QStringLiteral("close"), w), 3600, 4320, 1935, 375);
+    c->Command1->setObjectName(QStringLiteral("Command1"));
+    c->Command1->setAutoDefault(true);
+    QWidget::setTabOrder(c->Text1, c->Command1);
+    forms::pass_focus(c->Text1, c->Command1);
+    connect(c->Command1, &QPushButton::clicked, this, &exhibit_form::hide);
+    ui_ = std::move(c);
+    return w;
+}
+
+void exhibit_form::forget_widgets()
+{
+    ui_.reset();
+}
+
+void exhibit_form::open_text(const QString& file)
+{
+    if (!is_ordinary_file(file))
+        return;
+    const auto bytes = read_attachment(file);
+    if (!bytes)
+        return;
+    show();
+    centre_form(*this);
+    ui().Text1->clear();
+    ui().Text1->setPlainText(exhibit_text(*bytes));
+}
+
+} // namespace examdeck
