@@ -22,6 +22,9 @@ void centre_form(forms::form& window, float x_offset, float y_offset)
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // A window that has never been shown learns its frame from the window
+    // system once it exists there.
+    w->winId();
     const QSize outer = w->frameGeometry().size();
     const QSize area = screen->geometry().size();
     const float left = centred_position(static_cast<float>(forms::to_twips(area.width())),
