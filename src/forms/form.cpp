@@ -37,8 +37,12 @@ QWidget* form::window()
 void form::show()
 {
     QWidget* w = window();
-    if (w && !w->isVisible())
-        w->show();
+    if (!w)
+        return;
+    // Showing a window brings it to the front, ready for the keyboard.
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 void form::hide()
@@ -55,6 +59,7 @@ void form::show_modal()
         return;
     w->setWindowModality(Qt::ApplicationModal);
     w->show();
+    w->activateWindow();
     QEventLoop loop;
     modal_loop_ = &loop;
     loop.exec(QEventLoop::DialogExec);

@@ -6,6 +6,7 @@
 #include "toggle_button.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QLabel>
 #include <QCloseEvent>
@@ -21,6 +22,12 @@ void click(QWidget* widget)
 {
     if (!widget)
         throw std::runtime_error("click on a control that is not there");
+    // A text box takes its clicks on its viewport.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
+        widget = area->viewport();
+    // Time passes between two clicks of a user: pending events (window
+    // activation among them) are handled first.
+    QApplication::processEvents();
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
