@@ -25,7 +25,7 @@ namespace {
 
 QByteArray data_file(const char* name)
 {
-    QFile f(qEnvironmentVariable("EXAMDECK_DATA") + u'/' + QString::fromLatin1(name));
+    QFile f(QStringLiteral(EXAMDECK_DATA_DIR "/") + QString::fromLatin1(name));
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
     return f.readAll();
 }
@@ -323,6 +323,7 @@ TEST_F(viewers, the_answer_window_closed_from_its_title_bar_goes_on_like_close)
 {
     quiz_state.show_when_wrong = 1;
     show_question_with({}, {});
+    quiz_state.question_order(2) = 1;  // the next question is a multiple-choice one too
     modal_answerer answers(modal_answerer::how::title_bar);
     answers.on_modal = [&](QWidget* w) {
         EXPECT_EQ(w->windowTitle(), QStringLiteral("The Answer"));

@@ -169,6 +169,9 @@ void program_run::next()
 
 int live_windows_named(const QString& name)
 {
+    // Windows already closed are deleted once control is back in the event
+    // loop; the test is there now.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     int n = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
         n += w->objectName() == name;
