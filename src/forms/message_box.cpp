@@ -1,6 +1,8 @@
 #include "message_box.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace examdeck::forms {
 
@@ -15,6 +17,7 @@ void plain_message(const QString& title, const QString& text)
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 
