@@ -204,9 +204,10 @@ TEST_P(start_the_quiz, takes_the_options_and_opens_the_quiz_window)
     EXPECT_EQ(quiz_state.question_order(0), 0);
     for (int i = 58; i <= 200; ++i)
         ASSERT_EQ(quiz_state.question_order(i), 0);
-    if (!chosen.shuffle_questions)
+    if (!chosen.shuffle_questions) {
         for (int i = 1; i <= 57; ++i)
             ASSERT_EQ(quiz_state.question_order(i), i);
+    }
     EXPECT_EQ(quiz_state.current_index, quiz_record(chosen.quiz, quiz_state.question_order(1)));
 }
 

@@ -338,3 +338,36 @@ TEST_F(viewers, the_answer_window_closed_from_its_title_bar_goes_on_like_close)
     EXPECT_EQ(run.the_app().quest.loaded_window()->focusWidget(),
               control(run.the_app().quest, QStringLiteral("NextButton")));
 }
+
+TEST(missing_data_files, the_quiz_works_and_attachment_buttons_do_nothing)
+{
+    QTemporaryDir empty;
+    const QString old_dir = QDir::currentPath();
+    QDir::setCurrent(empty.path());
+    program_run run;
+    program_run::options chosen;
+    chosen.show_when_wrong = false;
+    chosen.shuffle_questions = false;
+    run.start_quiz(chosen);
+    app& a = run.the_app();
+    int clicked = 0;
+    for (int p = 1; p <= 57; ++p) {
+        for (const char* name : {"diagrambutton_1", "exhibitbutton_1"}) {
+            QWidget* b = control(a.quest, QString::fromLatin1(name));
+            if (!b->isHidden()) {
+                click(b);
+                ++clicked;
+            }
+        }
+        EXPECT_FALSE(a.Diagram.is_loaded());
+        EXPECT_FALSE(a.Exhibit.is_loaded());
+        if (p < 57)
+            run.answer_right();
+    }
+    EXPECT_EQ(clicked, 9) << "quiz 1 names four diagrams and five exhibits";
+    modal_answerer answers;
+    run.answer_right();
+    ASSERT_EQ(answers.seen.size(), 1u);
+    EXPECT_TRUE(answers.seen[0].text.contains(QStringLiteral("57/ 57")));
+    QDir::setCurrent(old_dir);
+}
