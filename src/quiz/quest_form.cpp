@@ -51,6 +51,26 @@ void set_bordered(QPlainTextEdit* box, bool bordered)
     box->setLineWidth(1);
 }
 
+// Names and descriptions for screen readers. A label that shows a value
+// keeps its text as its name (a name set on a label would hide the text)
+// and says in its description what the value is.
+void describe_for_screen_readers(quest_form::controls& c)
+{
+    c.Q1->setAccessibleName(QStringLiteral("Question"));
+    for (int i = 1; i <= 6; ++i) {
+        const QString letter(QChar(u'A' + i - 1));
+        c.QChoice(i)->setAccessibleName(QStringLiteral("Choice ") + letter);
+        c.abox(i)->setAccessibleName(QStringLiteral("Text of choice ") + letter);
+    }
+    c.score->setAccessibleDescription(QStringLiteral("Score: questions answered right, over questions answered"));
+    c.Percent_Right->setAccessibleDescription(QStringLiteral("Percentage of questions answered right"));
+    c.question_number->setAccessibleDescription(QStringLiteral("Number of this question in the quiz"));
+    c.qid->setAccessibleDescription(QStringLiteral("Question ID: the number of this question in the bank"));
+    c.Gauge1->setAccessibleName(QStringLiteral("Gauge of wrong answers"));
+    c.Gauge1->setAccessibleDescription(QStringLiteral("No answer judged yet"));
+    c.the_gauge->setAccessibleName(QStringLiteral("Wrong answers"));
+}
+
 } // namespace
 
 quest_form::quest_form(forms::program& owner) : form(owner, QStringLiteral("quest")) {}
@@ -166,6 +186,8 @@ QWidget* quest_form::build()
         chain(c->exhibitbutton(i));
     chain(c->Q1);
 
+    describe_for_screen_readers(*c);
+
     connect(c->NextButton, &QPushButton::clicked, this, &quest_form::NextButton_Click);
     connect(c->quitquiz, &QPushButton::clicked, this, &quest_form::quitquiz_Click);
     connect(c->cluebutton, &QPushButton::clicked, this, &quest_form::cluebutton_Click);
@@ -255,6 +277,7 @@ void quest_form::show_quest()
     if (!is_empty_text(q.clue_text))
         c.cluebutton->show();
     set_bordered(c.abox(1), false);
+    c.abox(1)->setAccessibleName(QStringLiteral("Text of choice A"));
     c.typestuff->hide();
 
     if (!is_fill_in(q.question_type)) {
@@ -266,6 +289,7 @@ void quest_form::show_quest()
             const bool shown = !is_empty_text(q.choice_text(i));
             c.abox(i)->setVisible(shown);
             c.QChoice(i)->setVisible(shown);
+            c.QChoice(i)->setAccessibleDescription(q.choice_text(i));
         }
     } else {
         for (int i = 1; i <= 6; ++i) {
@@ -276,6 +300,7 @@ void quest_form::show_quest()
         c.typestuff->show();
         c.abox(1)->show();
         c.abox(1)->clear();
+        c.abox(1)->setAccessibleName(QStringLiteral("Your answer"));
         c.Directions->setText(QStringLiteral(" Please Type in the Correct Answer"));
         c.abox(1)->setFocus();
     }
@@ -344,6 +369,8 @@ void quest_form::set_gauge()
     c.layout->set_height(c.the_gauge, bar.height);
     c.the_gauge->raise();
     c.the_gauge->setVisible(bar.visible);
+    c.Gauge1->setAccessibleDescription(
+        QStringLiteral("%1% of the answers so far are wrong").arg(whole_percent(s.question_count - s.right_count, s.question_count)));
 }
 
 void quest_form::show_answer()

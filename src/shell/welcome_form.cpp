@@ -107,6 +107,11 @@ QWidget* welcome_form::build()
                            static_cast<QWidget*>(c->test_description)})
         make_white(child);
 
+    c->test_name->setAccessibleName(QStringLiteral("Title"));
+    c->author_name2->setAccessibleName(QStringLiteral("Author"));
+    c->test_description->setAccessibleName(QStringLiteral("Licence agreement"));
+    c->Image1->setAccessibleName(QStringLiteral("Banner"));
+
     QWidget::setTabOrder(c->test_name, c->test_description);
     QWidget::setTabOrder(c->test_description, c->author_name2);
     QWidget::setTabOrder(c->author_name2, c->Start_Quiz);

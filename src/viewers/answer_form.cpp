@@ -31,6 +31,7 @@ QWidget* answer_form::build()
     c->Text1->setFont(forms::design_font("Courier New", 9));
     c->Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     c->Text1->setTabChangesFocus(true);
+    c->Text1->setAccessibleName(QStringLiteral("Answer and explanation"));
     c->Closeb = layout->place(new QPushButton(QStringLiteral("Close"), w), 6240, 5400, 1935, 375);
     c->Closeb->setObjectName(QStringLiteral("Closeb"));
     c->Closeb->setFont(forms::design_font("MS Sans Serif", 8.25));

@@ -35,6 +35,7 @@ QWidget* diagram_form::build()
     c->Image1 = layout->place(new QLabel(w), 120, 120, 8415, 4935);
     c->Image1->setObjectName(QStringLiteral("Image1"));
     c->Image1->setScaledContents(true);
+    c->Image1->setAccessibleName(QStringLiteral("Diagram picture"));
     connect(c->Command1, &QPushButton::clicked, this, &diagram_form::hide);
     ui_ = std::move(c);
     return w;

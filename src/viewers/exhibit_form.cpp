@@ -31,6 +31,7 @@ QWidget* exhibit_form::build()
     c->Text1->setObjectName(QStringLiteral("Text1"));
     c->Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     c->Text1->setTabChangesFocus(true);
+    c->Text1->setAccessibleName(QStringLiteral("Exhibit text"));
     c->Command1 = layout->place(new QPushButton(QStringLiteral("close"), w), 3600, 4320, 1935, 375);
     c->Command1->setObjectName(QStringLiteral("Command1"));
     c->Command1->setAutoDefault(true);
