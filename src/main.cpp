@@ -11,7 +11,8 @@ int main(int argc, char** argv)
     application.setApplicationName(QStringLiteral("examdeck"));
     examdeck::prepare_application();
     examdeck::app app;
-    QObject::connect(&app.program, &examdeck::forms::program::ended, &application, [] { QApplication::exit(0); });
+    QObject::connect(&app.program, &examdeck::forms::program::ended, &application,
+                     [] { QApplication::exit(0); });
     app.start();
     if (app.program.has_ended())
         return 0;

@@ -31,8 +31,8 @@ QStringList tab_order(QWidget* first, int count)
         order << w->objectName();
         do {
             w = w->nextInFocusChain();
-        } while (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window) ||
-                 w->objectName().isEmpty());
+        } while (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) ||
+                 !w->isVisibleTo(window) || w->objectName().isEmpty());
     }
     return order;
 }
@@ -44,15 +44,19 @@ TEST(keyboard, every_window_tabs_in_its_designed_order)
     program_run run;
     app& a = run.the_app();
     EXPECT_EQ(tab_order(control(a.Welcome, QStringLiteral("test_name")), 6),
-              (QStringList{"test_name", "test_description", "author_name2", "Start_Quiz", "Command1", "test_name"}));
+              (QStringList{"test_name", "test_description", "author_name2", "Start_Quiz",
+                           "Command1", "test_name"}));
     run.agree();
     EXPECT_EQ(tab_order(control(a.pick_a_quiz, QStringLiteral("which_quiz_1")), 9),
-              (QStringList{"which_quiz_1", "which_quiz_2", "which_quiz_3", "which_quiz_4", "answer_when_wrong",
-                           "answer_when_right", "random_questions", "random_answers", "Command1"}));
+              (QStringList{"which_quiz_1", "which_quiz_2", "which_quiz_3", "which_quiz_4",
+                           "answer_when_wrong", "answer_when_right", "random_questions",
+                           "random_answers", "Command1"}));
     a.Exhibit.load();
-    EXPECT_EQ(tab_order(control(a.Exhibit, QStringLiteral("Text1")), 2), (QStringList{"Text1", "Command1"}));
+    EXPECT_EQ(tab_order(control(a.Exhibit, QStringLiteral("Text1")), 2),
+              (QStringList{"Text1", "Command1"}));
     a.theanswer.load();
-    EXPECT_EQ(tab_order(control(a.theanswer, QStringLiteral("Closeb")), 2), (QStringList{"Closeb", "Text1"}));
+    EXPECT_EQ(tab_order(control(a.theanswer, QStringLiteral("Closeb")), 2),
+              (QStringList{"Closeb", "Text1"}));
     a.theanswer.close();
 }
 
@@ -65,7 +69,8 @@ TEST(keyboard, the_quiz_window_reaches_every_choice_and_button)
     run.start_quiz(o);
     // Record 1 is a multiple-choice question with six choices.
     ASSERT_EQ(count_choices(quiz_state.current_question), 6);
-    const QStringList order = tab_order(control(run.the_app().quest, QStringLiteral("QChoice_1")), 15);
+    const QStringList order =
+        tab_order(control(run.the_app().quest, QStringLiteral("QChoice_1")), 15);
     EXPECT_EQ(order.mid(0, 4), (QStringList{"QChoice_1", "abox_1", "QChoice_2", "abox_2"}));
     EXPECT_EQ(order.mid(12, 3), (QStringList{"NextButton", "quitquiz", "Q1"}));
 }
@@ -80,10 +85,13 @@ TEST(screen_reader, reads_the_question_the_choices_and_the_score)
     const forms::form& quest = run.the_app().quest;
     for (int i = 1; i <= 6; ++i) {
         auto* toggle = control<forms::toggle_button>(quest, QStringLiteral("QChoice_%1").arg(i));
-        EXPECT_EQ(accessible(toggle, QAccessible::Name), QStringLiteral("Choice %1").arg(QChar(u'A' + i - 1)));
-        EXPECT_EQ(accessible(toggle, QAccessible::Description), quiz_state.current_question.choice_text(i));
+        EXPECT_EQ(accessible(toggle, QAccessible::Name),
+                  QStringLiteral("Choice %1").arg(QChar(u'A' + i - 1)));
+        EXPECT_EQ(accessible(toggle, QAccessible::Description),
+                  quiz_state.current_question.choice_text(i));
     }
-    EXPECT_EQ(accessible(control(quest, QStringLiteral("Q1")), QAccessible::Name), QStringLiteral("Question"));
+    EXPECT_EQ(accessible(control(quest, QStringLiteral("Q1")), QAccessible::Name),
+              QStringLiteral("Question"));
     run.answer_wrong();
     QLabel* score = control<QLabel>(quest, QStringLiteral("score"));
     EXPECT_EQ(accessible(score, QAccessible::Name), QStringLiteral(" 0/ 1"));

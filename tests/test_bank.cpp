@@ -16,7 +16,7 @@ using namespace examdeck;
 namespace {
 
 class loaded_bank : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { load_bank(); }
     static void TearDownTestSuite() { clear_bank(); }
 };
@@ -67,12 +67,13 @@ TEST(bank_rules, empty_text_strips_only_spaces)
         bool empty;
     };
     for (const row& r : std::initializer_list<row>{{u"", true},
-                                                  {u"   ", true},
-                                                  {u" a ", false},
-                                                  {u"\t", false},
-                                                  {u"\r\n", false},
-                                                  {u" \u00a0 ", false}})
-        EXPECT_EQ(is_empty_text(QString::fromUtf16(r.text)), r.empty) << QString::fromUtf16(r.text).toStdString();
+                                                   {u"   ", true},
+                                                   {u" a ", false},
+                                                   {u"\t", false},
+                                                   {u"\r\n", false},
+                                                   {u" \u00a0 ", false}})
+        EXPECT_EQ(is_empty_text(QString::fromUtf16(r.text)), r.empty)
+            << QString::fromUtf16(r.text).toStdString();
     EXPECT_EQ(strip_spaces(u"  ip routing \t "), QStringView(u"ip routing \t"));
 }
 
@@ -83,13 +84,14 @@ TEST(bank_rules, fill_in_test_reads_the_first_four_letters_in_any_case)
         bool fill;
     };
     for (const row& r : std::initializer_list<row>{{u"fill_in_the_blank", true},
-                                                  {u"FILL", true},
-                                                  {u"fIlLer", true},
-                                                  {u"multi_answer", false},
-                                                  {u"fil", false},
-                                                  {u"", false},
-                                                  {u" fill", false}})
-        EXPECT_EQ(is_fill_in(QString::fromUtf16(r.type)), r.fill) << QString::fromUtf16(r.type).toStdString();
+                                                   {u"FILL", true},
+                                                   {u"fIlLer", true},
+                                                   {u"multi_answer", false},
+                                                   {u"fil", false},
+                                                   {u"", false},
+                                                   {u" fill", false}})
+        EXPECT_EQ(is_fill_in(QString::fromUtf16(r.type)), r.fill)
+            << QString::fromUtf16(r.type).toStdString();
 }
 
 TEST(bank_rules, quizzes_are_dealt_out_in_turn)
@@ -231,10 +233,10 @@ TEST_F(loaded_bank, each_quiz_matches_its_row_of_the_table_by_quiz)
             got.diagram += !r.diagram_file(1).isEmpty();
             got.exhibit += !r.exhibit_file(1).isEmpty();
         }
-        EXPECT_TRUE(got == expected[q]) << "quiz " << q << ": " << got.records << ' ' << got.multi << ' '
-                                        << got.several_correct << ' ' << got.fill << ' '
-                                        << got.empty_explanation << ' ' << got.multi_line << ' '
-                                        << got.diagram << ' ' << got.exhibit;
+        EXPECT_TRUE(got == expected[q])
+            << "quiz " << q << ": " << got.records << ' ' << got.multi << ' ' << got.several_correct
+            << ' ' << got.fill << ' ' << got.empty_explanation << ' ' << got.multi_line << ' '
+            << got.diagram << ' ' << got.exhibit;
     }
 }
 
@@ -279,7 +281,8 @@ TEST_F(loaded_bank, texts_keep_their_lengths_and_line_counts)
     EXPECT_EQ(longest_c, 135);
     EXPECT_EQ(shortest_e, 31);
     EXPECT_EQ(longest_e, 791);
-    EXPECT_EQ(explanation_lines, (std::map<int, int>{{0, 56}, {1, 91}, {2, 50}, {3, 22}, {4, 8}, {6, 1}}));
+    EXPECT_EQ(explanation_lines,
+              (std::map<int, int>{{0, 56}, {1, 91}, {2, 50}, {3, 22}, {4, 8}, {6, 1}}));
     EXPECT_EQ(question_lines[1], 214);
     int multi_line = 0;
     for (auto [lines, n] : question_lines) {
@@ -351,9 +354,11 @@ TEST_F(loaded_bank, families_share_choice_lists_and_groups_share_explanations)
     };
     const auto families = groups(lists, 4);
     EXPECT_EQ(families.size(), 13u);
-    EXPECT_NE(std::find(families.begin(), families.end(), std::vector<int>{3, 4, 5}), families.end());
-    const QStringList expected_list{QStringLiteral("Generate Type 1-2"), QStringLiteral("Generate Type 3-4"),
-                                    QStringLiteral("Generate Type 5"), QStringLiteral("Generate 0.0.0.0")};
+    EXPECT_NE(std::find(families.begin(), families.end(), std::vector<int>{3, 4, 5}),
+              families.end());
+    const QStringList expected_list{
+        QStringLiteral("Generate Type 1-2"), QStringLiteral("Generate Type 3-4"),
+        QStringLiteral("Generate Type 5"), QStringLiteral("Generate 0.0.0.0")};
     for (int c = 1; c <= 4; ++c)
         EXPECT_EQ(question_bank(3).choice_text(c), expected_list[c - 1]);
     for (const auto& family : families)
@@ -396,7 +401,8 @@ TEST_F(loaded_bank, fill_in_answers_are_accepted_in_any_case_with_outer_spaces)
             SCOPED_TRACE(i);
             const QString answer = r.choice_text(c);
             EXPECT_TRUE(judge_typed(answer, r));
-            EXPECT_TRUE(judge_typed(QStringLiteral("  ") + answer.toUpper() + QStringLiteral("   "), r));
+            EXPECT_TRUE(
+                judge_typed(QStringLiteral("  ") + answer.toUpper() + QStringLiteral("   "), r));
             EXPECT_TRUE(judge_typed(answer.toLower(), r));
             EXPECT_FALSE(judge_typed(answer + QStringLiteral("\r\n"), r));
             EXPECT_FALSE(judge_typed(u"", r));
@@ -407,7 +413,8 @@ TEST_F(loaded_bank, fill_in_answers_are_accepted_in_any_case_with_outer_spaces)
         else if (command.match(first).hasMatch())
             ++commands;
         else
-            ADD_FAILURE() << "record " << i << ": neither a command nor a value: " << first.toStdString();
+            ADD_FAILURE() << "record " << i
+                          << ": neither a command nor a value: " << first.toStdString();
     }
     EXPECT_EQ(commands, 65);
     EXPECT_EQ(values, 3);

@@ -23,13 +23,16 @@ namespace {
 // A window with one text box whose design text is "design", and procedures
 // that log what they do and can be given extra work.
 class probe_form : public forms::form {
-public:
-    probe_form(forms::program& owner, QString name, QStringList& log) : form(owner, std::move(name)), log_(log) {}
+  public:
+    probe_form(forms::program& owner, QString name, QStringList& log)
+        : form(owner, std::move(name)), log_(log)
+    {
+    }
 
     QLineEdit* box() { return window()->findChild<QLineEdit*>(); }
     std::function<void()> on_load, on_unload;
 
-protected:
+  protected:
     QWidget* build() override
     {
         auto* w = new QWidget;
@@ -50,12 +53,12 @@ protected:
             on_unload();
     }
 
-private:
+  private:
     QStringList& log_;
 };
 
 class window_model : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override
     {
         QApplication::processEvents();
@@ -103,7 +106,8 @@ TEST_F(window_model, hiding_keeps_the_window_and_closing_discards_it)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(old.isNull());
     EXPECT_EQ(a.box()->text(), QStringLiteral("design"));
-    EXPECT_EQ(log, (QStringList{QStringLiteral("load a"), QStringLiteral("unload a"), QStringLiteral("load a")}));
+    EXPECT_EQ(log, (QStringList{QStringLiteral("load a"), QStringLiteral("unload a"),
+                                QStringLiteral("load a")}));
 }
 
 TEST_F(window_model, closing_a_closed_or_closing_window_does_nothing)
@@ -118,8 +122,8 @@ TEST_F(window_model, closing_a_closed_or_closing_window_does_nothing)
     a.load();
     b.load();
     a.close();
-    EXPECT_EQ(log, (QStringList{QStringLiteral("load a"), QStringLiteral("load b"), QStringLiteral("unload a"),
-                                QStringLiteral("unload b")}));
+    EXPECT_EQ(log, (QStringList{QStringLiteral("load a"), QStringLiteral("load b"),
+                                QStringLiteral("unload a"), QStringLiteral("unload b")}));
     EXPECT_FALSE(a.is_loaded());
     EXPECT_FALSE(b.is_loaded());
 }
@@ -230,10 +234,10 @@ TEST(centre_form, halves_in_single_precision_without_clamping)
         float screen, window, offset, position;
     };
     for (const row& r : std::initializer_list<row>{{19200, 9195, 0, 5002.5f},
-                                                  {19200, 9200, 0, 5000},
-                                                  {9000, 12000, 0, -1500},
-                                                  {19200, 9200, 300, 4700},
-                                                  {19200, 9200, -150.5f, 5150.5f}})
+                                                   {19200, 9200, 0, 5000},
+                                                   {9000, 12000, 0, -1500},
+                                                   {19200, 9200, 300, 4700},
+                                                   {19200, 9200, -150.5f, 5150.5f}})
         EXPECT_EQ(centred_position(r.screen, r.window, r.offset), r.position);
 }
 
@@ -247,7 +251,7 @@ TEST(twips_layout, controls_follow_the_window_and_keep_heights_set_by_code)
     window.show();
     window.resize(400, 200);
     EXPECT_EQ(child->geometry(), QRect(20, 40, 200, 80));
-    layout.set_height(child, 300);  // twips of the window as it is now
+    layout.set_height(child, 300); // twips of the window as it is now
     EXPECT_EQ(child->height(), 20);
     EXPECT_DOUBLE_EQ(layout.current_height(child), 300);
     window.resize(200, 100);

@@ -32,16 +32,12 @@ void expect_sound(std::uint64_t seed, std::initializer_list<const char*> lines)
 // program running once the quiz window is closed from its title bar.
 TEST(fuzz_regressions, hidden_diagram_then_quiz_window_closed)
 {
-    expect_sound(3, {"3\tWelcome\tStart_Quiz\t\t32\t0",
-                     "0\tpick_a_quiz\trandom_questions\t\t0\t0",
-                     "0\tpick_a_quiz\tanswer_when_wrong\t\t0\t0",
-                     "0\tpick_a_quiz\tCommand1\t\t0\t0",
-                     "0\tquest\tNextButton\t\t0\t0",
-                     "0\tquest\tNextButton\t\t0\t0",
-                     "0\tquest\tNextButton\t\t0\t0",
-                     "0\tquest\tdiagrambutton_1\t\t0\t0",
-                     "0\tDiagram\tCommand1\t\t0\t0",
-                     "4\tquest\t\t\t0\t0"});
+    expect_sound(3,
+                 {"3\tWelcome\tStart_Quiz\t\t32\t0", "0\tpick_a_quiz\trandom_questions\t\t0\t0",
+                  "0\tpick_a_quiz\tanswer_when_wrong\t\t0\t0", "0\tpick_a_quiz\tCommand1\t\t0\t0",
+                  "0\tquest\tNextButton\t\t0\t0", "0\tquest\tNextButton\t\t0\t0",
+                  "0\tquest\tNextButton\t\t0\t0", "0\tquest\tdiagrambutton_1\t\t0\t0",
+                  "0\tDiagram\tCommand1\t\t0\t0", "4\tquest\t\t\t0\t0"});
 }
 
 TEST(fuzz_regressions, a_short_random_run_keeps_every_invariant)

@@ -35,7 +35,7 @@ question_record make(const char* type, std::initializer_list<std::pair<const cha
 }
 
 class quiz_window : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         program_run::options chosen;
@@ -46,9 +46,14 @@ protected:
     }
 
     quest_form& quest() { return run.the_app().quest; }
-    template <typename T = QWidget>
-    T* get(const QString& name) { return control<T>(quest(), name); }
-    forms::toggle_button* toggle(int i) { return get<forms::toggle_button>(QStringLiteral("QChoice_%1").arg(i)); }
+    template <typename T = QWidget> T* get(const QString& name)
+    {
+        return control<T>(quest(), name);
+    }
+    forms::toggle_button* toggle(int i)
+    {
+        return get<forms::toggle_button>(QStringLiteral("QChoice_%1").arg(i));
+    }
     QPlainTextEdit* box(int i) { return get<QPlainTextEdit>(QStringLiteral("abox_%1").arg(i)); }
     QWidget* focus() { return quest().loaded_window()->focusWidget(); }
 
@@ -72,14 +77,16 @@ TEST_F(quiz_window, a_multiple_choice_question_shows_only_its_choices)
 {
     show(make("multi_answer", {{"one", 0}, {"two", 1}, {"three", 0}}));
     EXPECT_EQ(quiz_state.choice_count, 3);
-    EXPECT_EQ(get<QPlainTextEdit>(QStringLiteral("Q1"))->toPlainText(), QStringLiteral("A hand-made question"));
+    EXPECT_EQ(get<QPlainTextEdit>(QStringLiteral("Q1"))->toPlainText(),
+              QStringLiteral("A hand-made question"));
     for (int i = 1; i <= 6; ++i) {
         EXPECT_EQ(toggle(i)->isHidden(), i > 3) << i;
         EXPECT_EQ(box(i)->isHidden(), i > 3) << i;
         EXPECT_FALSE(toggle(i)->pressed());
     }
     EXPECT_EQ(box(2)->toPlainText(), QStringLiteral("two"));
-    EXPECT_EQ(get<QLabel>(QStringLiteral("Directions"))->text(), QStringLiteral(" Please Select the correct answer(s)"));
+    EXPECT_EQ(get<QLabel>(QStringLiteral("Directions"))->text(),
+              QStringLiteral(" Please Select the correct answer(s)"));
     EXPECT_EQ(get<QLabel>(QStringLiteral("qid"))->text(), QStringLiteral(" 1"));
     EXPECT_EQ(get<QLabel>(QStringLiteral("question_number"))->text(), QStringLiteral(" 1"));
     EXPECT_TRUE(get(QStringLiteral("typestuff"))->isHidden());
@@ -130,15 +137,20 @@ TEST_F(quiz_window, a_fill_in_question_shows_a_bordered_empty_typing_box_with_th
     EXPECT_EQ(box(1)->frameShape(), QFrame::Box);
     EXPECT_TRUE(box(1)->toPlainText().isEmpty());
     EXPECT_FALSE(get(QStringLiteral("typestuff"))->isHidden());
-    EXPECT_EQ(get<QLabel>(QStringLiteral("Directions"))->text(), QStringLiteral(" Please Type in the Correct Answer"));
+    EXPECT_EQ(get<QLabel>(QStringLiteral("Directions"))->text(),
+              QStringLiteral(" Please Type in the Correct Answer"));
     EXPECT_EQ(focus(), box(1));
     EXPECT_TRUE(quiz_state.current_question == question_bank(1)) << "one choice never moves";
 }
 
 TEST_F(quiz_window, the_fill_in_test_reads_the_type_in_any_case)
 {
-    for (auto [type, fill] : std::initializer_list<std::pair<const char*, bool>>{
-             {"FiLl_in", true}, {"FILL", true}, {"fil", false}, {"", false}, {"multi_answer", false}}) {
+    for (auto [type, fill] :
+         std::initializer_list<std::pair<const char*, bool>>{{"FiLl_in", true},
+                                                             {"FILL", true},
+                                                             {"fil", false},
+                                                             {"", false},
+                                                             {"multi_answer", false}}) {
         show(make(type, {{"x", 1}, {"y", 0}}));
         EXPECT_EQ(!get(QStringLiteral("typestuff"))->isHidden(), fill) << type;
         EXPECT_EQ(toggle(1)->isHidden(), fill) << type;
@@ -279,9 +291,10 @@ TEST(quiz_order, each_quiz_asks_its_records_in_turn_and_shows_their_buttons)
                 EXPECT_FALSE(control(quest, QStringLiteral("diagrambutton_1"))->isHidden());
                 EXPECT_FALSE(control(quest, QStringLiteral("exhibitbutton_1"))->isHidden());
             }
-            for (const char* name : {"cluebutton", "diagrambutton_2", "diagrambutton_3", "exhibitbutton_2",
-                                     "exhibitbutton_3"})
-                EXPECT_TRUE(control(quest, QString::fromLatin1(name))->isHidden()) << name << ' ' << record;
+            for (const char* name : {"cluebutton", "diagrambutton_2", "diagrambutton_3",
+                                     "exhibitbutton_2", "exhibitbutton_3"})
+                EXPECT_TRUE(control(quest, QString::fromLatin1(name))->isHidden())
+                    << name << ' ' << record;
             if (p < 57)
                 run.next();
         }

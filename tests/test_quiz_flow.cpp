@@ -24,7 +24,8 @@ QString label(const forms::form& quest, const char* name)
 
 QString result(int right, int count, int percent, bool all)
 {
-    return QStringLiteral("You have completed the test\n\n Right/Total  = %1/%2\nPercent Right = %3%\n\n%4")
+    return QStringLiteral(
+               "You have completed the test\n\n Right/Total  = %1/%2\nPercent Right = %3%\n\n%4")
         .arg(number_text(right), number_text(count), number_text(percent),
              all ? QStringLiteral("Congratulations, try a different test")
                  : QStringLiteral("Take this test until you get 100%"));
@@ -107,7 +108,8 @@ TEST(score_and_gauge, first_answer_right_or_wrong)
         right ? run.answer_right() : run.answer_wrong();
         quest_form& quest = run.the_app().quest;
         EXPECT_EQ(label(quest, "score"), right ? QStringLiteral(" 1/ 1") : QStringLiteral(" 0/ 1"));
-        EXPECT_EQ(label(quest, "Percent_Right"), right ? QStringLiteral(" 100%") : QStringLiteral(" 0%"));
+        EXPECT_EQ(label(quest, "Percent_Right"),
+                  right ? QStringLiteral(" 100%") : QStringLiteral(" 0%"));
         QWidget* bar = control(quest, QStringLiteral("the_gauge"));
         QWidget* gauge = control(quest, QStringLiteral("Gauge1"));
         EXPECT_EQ(bar->isHidden(), right);
@@ -141,9 +143,10 @@ TEST(answer_window, opens_as_the_options_say_before_the_score_changes)
 {
     struct row {
         bool when_right, when_wrong;
-        int expected;  // answer windows for one right and one wrong answer
+        int expected; // answer windows for one right and one wrong answer
     };
-    for (const row& r : {row{true, false, 1}, row{false, true, 1}, row{true, true, 2}, row{false, false, 0}}) {
+    for (const row& r :
+         {row{true, false, 1}, row{false, true, 1}, row{true, true, 2}, row{false, false, 0}}) {
         program_run run;
         program_run::options o = quiet();
         o.show_when_right = r.when_right;
@@ -215,7 +218,8 @@ TEST(several_quizzes, three_in_a_row_then_the_start_window_closes_the_program)
     for (int quiz = 1; quiz <= 3; ++quiz) {
         run.agree();
         const forms::form& setup = run.the_app().pick_a_quiz;
-        EXPECT_TRUE(control<QRadioButton>(setup, QStringLiteral("which_quiz_1"))->isChecked()) << "defaults again";
+        EXPECT_TRUE(control<QRadioButton>(setup, QStringLiteral("which_quiz_1"))->isChecked())
+            << "defaults again";
         click(control(setup, QStringLiteral("which_quiz_%1").arg(quiz)));
         click(control(setup, QStringLiteral("Command1")));
         const forms::form& quest = run.the_app().quest;
@@ -226,7 +230,7 @@ TEST(several_quizzes, three_in_a_row_then_the_start_window_closes_the_program)
         EXPECT_EQ(quiz_state.current_index % 4, quiz % 4);
         modal_answerer answers;
         for (int i = 1; i <= 5; ++i)
-            run.answer_wrong();  // the answer window comes up: wrong answers are shown by default
+            run.answer_wrong(); // the answer window comes up: wrong answers are shown by default
         EXPECT_EQ(answers.seen.size(), 5u);
         click(control(quest, QStringLiteral("quitquiz")));
         ASSERT_EQ(answers.seen.size(), 6u);

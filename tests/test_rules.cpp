@@ -64,15 +64,15 @@ TEST(whole_percent, is_exact_and_truncated)
         int right, count, percent;
     };
     for (const row& r : std::initializer_list<row>{{29, 50, 58},
-                                                  {45, 57, 78},
-                                                  {56, 57, 98},
-                                                  {57, 57, 100},
-                                                  {1, 3, 33},
-                                                  {2, 3, 66},
-                                                  {0, 1, 0},
-                                                  {6, 57, 10},
-                                                  {0, 57, 0},
-                                                  {0, 0, 0}})
+                                                   {45, 57, 78},
+                                                   {56, 57, 98},
+                                                   {57, 57, 100},
+                                                   {1, 3, 33},
+                                                   {2, 3, 66},
+                                                   {0, 1, 0},
+                                                   {6, 57, 10},
+                                                   {0, 57, 0},
+                                                   {0, 0, 0}})
         EXPECT_EQ(whole_percent(r.right, r.count), r.percent) << r.right << '/' << r.count;
 }
 
@@ -84,12 +84,12 @@ TEST(gauge, shows_the_share_of_wrong_answers)
         bool visible;
     };
     for (const row& r : std::initializer_list<row>{{1, 1, 1815, 0, false},
-                                                  {0, 1, 1815, 1815, true},
-                                                  {1, 3, 1815, 1210, true},
-                                                  {56, 57, 1815, 1815.0 / 57, true},
-                                                  {99, 100, 1815, 18.15, false},
-                                                  {199, 200, 1815, 9.075, false},
-                                                  {29, 50, 3630, 3630.0 * 21 / 50, true}}) {
+                                                   {0, 1, 1815, 1815, true},
+                                                   {1, 3, 1815, 1210, true},
+                                                   {56, 57, 1815, 1815.0 / 57, true},
+                                                   {99, 100, 1815, 18.15, false},
+                                                   {199, 200, 1815, 9.075, false},
+                                                   {29, 50, 3630, 3630.0 * 21 / 50, true}}) {
         const gauge_bar bar = gauge_for(r.right, r.count, r.full);
         EXPECT_DOUBLE_EQ(bar.height, r.height) << r.right << '/' << r.count;
         EXPECT_EQ(bar.visible, r.visible) << r.right << '/' << r.count;
@@ -104,11 +104,8 @@ TEST(judging, multiple_choice_needs_exactly_the_correct_toggles)
         std::initializer_list<int> pressed;
         bool right;
     };
-    for (const row& r : std::initializer_list<row>{{{2, 4}, true},
-                                                  {{2}, false},
-                                                  {{2, 3, 4}, false},
-                                                  {{}, false},
-                                                  {{1, 2, 3, 4}, false}})
+    for (const row& r : std::initializer_list<row>{
+             {{2, 4}, true}, {{2}, false}, {{2, 3, 4}, false}, {{}, false}, {{1, 2, 3, 4}, false}})
         EXPECT_EQ(judge_choices(flags(r.pressed), shown, q), r.right);
     // Hidden toggles are not looked at, pressed or not.
     EXPECT_TRUE(judge_choices(flags({2, 4, 5, 6}), shown, q));
@@ -122,17 +119,18 @@ TEST(judging, typed_answers_ignore_case_and_outer_spaces_only)
         bool right;
     };
     for (const row& r : std::initializer_list<row>{{u"ipx routing", true},
-                                                  {u"IPX Routing", true},
-                                                  {u"   ipx routing  ", true},
-                                                  {u"ipx  routing", false},
-                                                  {u"ipxrouting", false},
-                                                  {u"ipx routing\n", false},
-                                                  {u"ipx\nrouting", false},
-                                                  {u"\tipx routing", false},
-                                                  {u"", false},
-                                                  {u"   ", false},
-                                                  {u"ipx", false}})
-        EXPECT_EQ(judge_typed(QString::fromUtf16(r.typed), q), r.right) << QString::fromUtf16(r.typed).toStdString();
+                                                   {u"IPX Routing", true},
+                                                   {u"   ipx routing  ", true},
+                                                   {u"ipx  routing", false},
+                                                   {u"ipxrouting", false},
+                                                   {u"ipx routing\n", false},
+                                                   {u"ipx\nrouting", false},
+                                                   {u"\tipx routing", false},
+                                                   {u"", false},
+                                                   {u"   ", false},
+                                                   {u"ipx", false}})
+        EXPECT_EQ(judge_typed(QString::fromUtf16(r.typed), q), r.right)
+            << QString::fromUtf16(r.typed).toStdString();
 }
 
 TEST(judging, every_non_empty_answer_of_a_fill_in_question_is_accepted)
@@ -231,13 +229,15 @@ TEST(random_source, a_seed_replays_the_draws_and_clock_seeds_differ)
 
 TEST(answer_text, right_multiple_choice_lists_letters_and_choices_in_display_order)
 {
-    question_record q = multiple_choice({{u"Area 0", 0}, {u"Area 1", 1}, {u"Area 2", 0}, {u"Area 3", 1}});
+    question_record q =
+        multiple_choice({{u"Area 0", 0}, {u"Area 1", 1}, {u"Area 2", 0}, {u"Area 3", 1}});
     q.question_text = QStringLiteral("Which areas?\r\nPick two.");
     q.explanation = QStringLiteral("Line one.\r\nLine two.");
-    EXPECT_EQ(answer_text(q, true, flags({1, 2, 3, 4})),
-              QStringLiteral("Great Job.\r\nThe answer(s):  B D\r\n\r\nWhich areas?\r\nPick two.\r\n"
-                             "A.)  Area 0\r\nB.)  Area 1\r\nC.)  Area 2\r\nD.)  Area 3\r\n\r\n"
-                             "Line one.\r\nLine two.\r\n"));
+    EXPECT_EQ(
+        answer_text(q, true, flags({1, 2, 3, 4})),
+        QStringLiteral("Great Job.\r\nThe answer(s):  B D\r\n\r\nWhich areas?\r\nPick two.\r\n"
+                       "A.)  Area 0\r\nB.)  Area 1\r\nC.)  Area 2\r\nD.)  Area 3\r\n\r\n"
+                       "Line one.\r\nLine two.\r\n"));
 }
 
 TEST(answer_text, wrong_fill_in_shows_the_first_accepted_answer)
@@ -245,9 +245,11 @@ TEST(answer_text, wrong_fill_in_shows_the_first_accepted_answer)
     question_record q = fill_in({u"show ipx route", u"sh ipx route"});
     q.explanation = QStringLiteral("It shows the table.");
     q.answer_note = QStringLiteral("Note.");
-    EXPECT_EQ(answer_text(q, false, flags({})),
-              QStringLiteral("Incorrect.\r\nThe correct answer(s): show ipx route\r\n\r\nType the command.\r\n\r\n"
-                             "It shows the table.\r\nNote."));
+    EXPECT_EQ(
+        answer_text(q, false, flags({})),
+        QStringLiteral(
+            "Incorrect.\r\nThe correct answer(s): show ipx route\r\n\r\nType the command.\r\n\r\n"
+            "It shows the table.\r\nNote."));
 }
 
 TEST(answer_text, empty_explanation_and_note_end_with_one_line_break)
@@ -260,11 +262,14 @@ TEST(answer_text, empty_explanation_and_note_end_with_one_line_break)
 
 TEST(result_message, states_the_totals_and_the_closing_sentence)
 {
-    EXPECT_EQ(result_message(45, 57), QStringLiteral("You have completed the test\n\n Right/Total  =  45/ 57\n"
-                                                     "Percent Right =  78%\n\nTake this test until you get 100%"));
-    EXPECT_EQ(result_message(57, 57), QStringLiteral("You have completed the test\n\n Right/Total  =  57/ 57\n"
-                                                     "Percent Right =  100%\n\nCongratulations, try a different test"));
+    EXPECT_EQ(result_message(45, 57),
+              QStringLiteral("You have completed the test\n\n Right/Total  =  45/ 57\n"
+                             "Percent Right =  78%\n\nTake this test until you get 100%"));
+    EXPECT_EQ(result_message(57, 57),
+              QStringLiteral("You have completed the test\n\n Right/Total  =  57/ 57\n"
+                             "Percent Right =  100%\n\nCongratulations, try a different test"));
     EXPECT_TRUE(result_message(56, 57).contains(QStringLiteral("Percent Right =  98%\n")));
-    EXPECT_TRUE(result_message(6, 57).contains(QStringLiteral(" Right/Total  =  6/ 57\nPercent Right =  10%")));
+    EXPECT_TRUE(result_message(6, 57).contains(
+        QStringLiteral(" Right/Total  =  6/ 57\nPercent Right =  10%")));
     EXPECT_TRUE(result_message(0, 57).contains(QStringLiteral("=  0/ 57\nPercent Right =  0%")));
 }

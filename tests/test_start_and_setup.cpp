@@ -37,7 +37,8 @@ void expect_start_window_as_after_start_up(program_run& run)
     QWidget* w = welcome.loaded_window();
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Korvex Quiz 1.3"));
-    EXPECT_EQ(control<QLineEdit>(welcome, QStringLiteral("test_name"))->text(), QStringLiteral("Korvex Quiz 1.3"));
+    EXPECT_EQ(control<QLineEdit>(welcome, QStringLiteral("test_name"))->text(),
+              QStringLiteral("Korvex Quiz 1.3"));
     EXPECT_EQ(control<QLineEdit>(welcome, QStringLiteral("author_name2"))->text(), bank_author);
     EXPECT_EQ(w->focusWidget(), control(welcome, QStringLiteral("Start_Quiz")));
     EXPECT_EQ(w->frameGeometry().topLeft(), centred_on_screen(w));
@@ -53,14 +54,18 @@ TEST(start_window, comes_up_centred_with_title_author_and_focus_on_agree)
     const forms::form& welcome = run.the_app().Welcome;
     EXPECT_EQ(welcome.loaded_window()->size(), QSize(613, 403));
     EXPECT_EQ(control(welcome, QStringLiteral("Start_Quiz"))->geometry(), QRect(336, 312, 145, 41));
-    EXPECT_EQ(control<QPushButton>(welcome, QStringLiteral("Command1"))->text(), QStringLiteral("Exit"));
-    EXPECT_EQ(control<QLabel>(welcome, QStringLiteral("lblLabels_2"))->text(), QStringLiteral("Written By"));
-    const QString agreement = control<QPlainTextEdit>(welcome, QStringLiteral("test_description"))->toPlainText();
+    EXPECT_EQ(control<QPushButton>(welcome, QStringLiteral("Command1"))->text(),
+              QStringLiteral("Exit"));
+    EXPECT_EQ(control<QLabel>(welcome, QStringLiteral("lblLabels_2"))->text(),
+              QStringLiteral("Written By"));
+    const QString agreement =
+        control<QPlainTextEdit>(welcome, QStringLiteral("test_description"))->toPlainText();
     EXPECT_GT(agreement.size(), 6000);
     // None of the three text boxes is locked.
     EXPECT_FALSE(control<QLineEdit>(welcome, QStringLiteral("test_name"))->isReadOnly());
     EXPECT_FALSE(control<QLineEdit>(welcome, QStringLiteral("author_name2"))->isReadOnly());
-    EXPECT_FALSE(control<QPlainTextEdit>(welcome, QStringLiteral("test_description"))->isReadOnly());
+    EXPECT_FALSE(
+        control<QPlainTextEdit>(welcome, QStringLiteral("test_description"))->isReadOnly());
     EXPECT_FALSE(run.the_app().pick_a_quiz.is_loaded());
     EXPECT_FALSE(run.the_app().quest.is_loaded());
 }
@@ -78,13 +83,14 @@ TEST(start_window, tab_order_follows_the_design)
                w->parentWidget() != welcome.loaded_window())
             w = w->nextInFocusChain();
     }
-    EXPECT_EQ(order, (QStringList{"test_name", "test_description", "author_name2", "Start_Quiz", "Command1"}));
+    EXPECT_EQ(order, (QStringList{"test_name", "test_description", "author_name2", "Start_Quiz",
+                                  "Command1"}));
 }
 
 TEST(start_window, exit_ends_the_program_without_unload_procedures)
 {
     program_run run;
-    run.agree();  // the setup window is loaded; its unload would close things
+    run.agree(); // the setup window is loaded; its unload would close things
     click(control(run.the_app().Welcome, QStringLiteral("Command1")));
     EXPECT_TRUE(run.ended());
     EXPECT_FALSE(run.the_app().Welcome.is_loaded());
@@ -114,7 +120,8 @@ TEST(setup_window, agree_shows_it_centred_with_defaults_and_hides_the_start_wind
     EXPECT_EQ(w->focusWidget(), control(setup, QStringLiteral("Command1")));
     EXPECT_TRUE(control<QRadioButton>(setup, QStringLiteral("which_quiz_1"))->isChecked());
     EXPECT_TRUE(control<QCheckBox>(setup, QStringLiteral("answer_when_wrong"))->isChecked());
-    EXPECT_EQ(control<QCheckBox>(setup, QStringLiteral("answer_when_wrong"))->text(), QStringLiteral("WRONG "));
+    EXPECT_EQ(control<QCheckBox>(setup, QStringLiteral("answer_when_wrong"))->text(),
+              QStringLiteral("WRONG "));
     EXPECT_FALSE(control<QCheckBox>(setup, QStringLiteral("answer_when_right"))->isChecked());
     EXPECT_TRUE(control<QCheckBox>(setup, QStringLiteral("random_questions"))->isChecked());
     EXPECT_TRUE(control<QCheckBox>(setup, QStringLiteral("random_answers"))->isChecked());
@@ -130,7 +137,8 @@ TEST(setup_window, options_form_one_group_of_quizzes)
     click(control(setup, QStringLiteral("which_quiz_3")));
     int selected = 0;
     for (int i = 1; i <= 4; ++i)
-        selected += control<QRadioButton>(setup, QStringLiteral("which_quiz_%1").arg(i))->isChecked();
+        selected +=
+            control<QRadioButton>(setup, QStringLiteral("which_quiz_%1").arg(i))->isChecked();
     EXPECT_EQ(selected, 1);
     EXPECT_TRUE(control<QRadioButton>(setup, QStringLiteral("which_quiz_3"))->isChecked());
 }
@@ -190,10 +198,12 @@ TEST_P(start_the_quiz, takes_the_options_and_opens_the_quiz_window)
     ASSERT_TRUE(a.pick_a_quiz.is_loaded());
     EXPECT_FALSE(a.pick_a_quiz.loaded_window()->isVisible());
     EXPECT_TRUE(control<QRadioButton>(a.pick_a_quiz, QStringLiteral("which_quiz_1"))->isChecked());
-    EXPECT_FALSE(control<QCheckBox>(a.pick_a_quiz, QStringLiteral("answer_when_right"))->isChecked());
+    EXPECT_FALSE(
+        control<QCheckBox>(a.pick_a_quiz, QStringLiteral("answer_when_right"))->isChecked());
     ASSERT_TRUE(a.quest.is_loaded());
     EXPECT_TRUE(a.quest.loaded_window()->isVisible());
-    EXPECT_EQ(a.quest.loaded_window()->frameGeometry().topLeft(), centred_on_screen(a.quest.loaded_window()));
+    EXPECT_EQ(a.quest.loaded_window()->frameGeometry().topLeft(),
+              centred_on_screen(a.quest.loaded_window()));
 
     std::set<int> order;
     for (int i = 1; i <= 57; ++i)

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -44,7 +45,12 @@ QByteArray picture_bomb()
     word(0);
     word(60000);
     word(60000);
-    gif.append(char(0)).append(char(2)).append(char(2)).append("\x4c\x01", 2).append(char(0)).append(char(0x3b));
+    gif.append(char(0))
+        .append(char(2))
+        .append(char(2))
+        .append("\x4c\x01", 2)
+        .append(char(0))
+        .append(char(0x3b));
     return gif;
 }
 
@@ -77,7 +83,7 @@ void show_attachments(app& a, const QStringList& diagrams, const QStringList& ex
 }
 
 class viewers : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
@@ -95,10 +101,17 @@ protected:
     {
         show_attachments(run.the_app(), diagrams, exhibits);
     }
-    QWidget* button(const char* name, int i) { return control(run.the_app().quest, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i)); }
+    QWidget* button(const char* name, int i)
+    {
+        return control(run.the_app().quest,
+                       QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+    }
     const forms::form& diagram() { return run.the_app().Diagram; }
     const forms::form& exhibit() { return run.the_app().Exhibit; }
-    QString exhibit_box() { return control<QPlainTextEdit>(exhibit(), QStringLiteral("Text1"))->toPlainText(); }
+    QString exhibit_box()
+    {
+        return control<QPlainTextEdit>(exhibit(), QStringLiteral("Text1"))->toPlainText();
+    }
 
     QTemporaryDir folder;
     QString old_dir;
@@ -145,9 +158,10 @@ TEST(attachment_files, only_existing_ordinary_files_are_found)
         QString name;
         bool found;
     };
-    for (const row& r : {row{dir + "plain.txt", true}, row{dir + "link.txt", true}, row{dir + "missing", false},
-                         row{dir + "folder", false}, row{dir + "fifo", false}, row{dir + "zero", false},
-                         row{QString(), false}, row{dir + " plain.txt", false}}) {
+    for (const row& r :
+         {row{dir + "plain.txt", true}, row{dir + "link.txt", true}, row{dir + "missing", false},
+          row{dir + "folder", false}, row{dir + "fifo", false}, row{dir + "zero", false},
+          row{QString(), false}, row{dir + " plain.txt", false}}) {
         EXPECT_EQ(is_ordinary_file(r.name), r.found) << r.name.toStdString();
         EXPECT_EQ(read_attachment(r.name).has_value(), r.found) << r.name.toStdString();
     }
@@ -189,8 +203,8 @@ TEST_F(viewers, a_diagram_that_is_missing_or_unreadable_opens_nothing)
     QDir().mkdir(QStringLiteral("folder.gif"));
     ASSERT_EQ(::mkfifo("fifo.gif", 0600), 0);
     ASSERT_EQ(::symlink("/dev/zero", "zero.gif"), 0);
-    for (const char* name : {"missing.gif", "folder.gif", "fifo.gif", "zero.gif", "empty.gif", "text.gif",
-                             "corrupt.gif", "bomb.gif"}) {
+    for (const char* name : {"missing.gif", "folder.gif", "fifo.gif", "zero.gif", "empty.gif",
+                             "text.gif", "corrupt.gif", "bomb.gif"}) {
         show_question_with({QString::fromLatin1(name)}, {});
         ASSERT_FALSE(button("diagrambutton", 1)->isHidden());
         click(button("diagrambutton", 1));
@@ -212,14 +226,16 @@ TEST_F(viewers, an_exhibit_opens_centred_with_its_lines)
     EXPECT_TRUE(exhibit().loaded_window()->isVisible());
     EXPECT_EQ(exhibit_box(), QStringLiteral("first line\nsecond line\n"));
     EXPECT_EQ(exhibit().loaded_window()->windowTitle(), QStringLiteral("Exhibit"));
-    EXPECT_EQ(control<QPushButton>(exhibit(), QStringLiteral("Command1"))->text(), QStringLiteral("close"));
+    EXPECT_EQ(control<QPushButton>(exhibit(), QStringLiteral("Command1"))->text(),
+              QStringLiteral("close"));
     // Opened again, its text is there once.
     click(button("exhibitbutton", 1));
     EXPECT_EQ(exhibit_box(), QStringLiteral("first line\nsecond line\n"));
     EXPECT_EQ(live_windows_named(QStringLiteral("Exhibit")), 1);
     // The text box passes the focus to the close button.
     click(control(exhibit(), QStringLiteral("Text1")));
-    EXPECT_EQ(exhibit().loaded_window()->focusWidget(), control(exhibit(), QStringLiteral("Command1")));
+    EXPECT_EQ(exhibit().loaded_window()->focusWidget(),
+              control(exhibit(), QStringLiteral("Command1")));
 }
 
 TEST_F(viewers, exhibits_that_are_empty_odd_or_missing)
@@ -239,7 +255,8 @@ TEST_F(viewers, exhibits_that_are_empty_odd_or_missing)
         const char* name;
         QString shown;
     };
-    for (const row& r : {row{"empty.txt", ""}, row{"cr.txt", "a\nb\n"}, row{"nul.txt", QString::fromUtf16(u"x\u2400y\n")}}) {
+    for (const row& r : {row{"empty.txt", ""}, row{"cr.txt", "a\nb\n"},
+                         row{"nul.txt", QString::fromUtf16(u"x\u2400y\n")}}) {
         show_question_with({}, {QString::fromLatin1(r.name)});
         click(button("exhibitbutton", 1));
         ASSERT_TRUE(exhibit().is_loaded()) << r.name;
@@ -323,7 +340,7 @@ TEST_F(viewers, the_answer_window_closed_from_its_title_bar_goes_on_like_close)
 {
     quiz_state.show_when_wrong = 1;
     show_question_with({}, {});
-    quiz_state.question_order(2) = 1;  // the next question is a multiple-choice one too
+    quiz_state.question_order(2) = 1; // the next question is a multiple-choice one too
     modal_answerer answers(modal_answerer::how::title_bar);
     answers.on_modal = [&](QWidget* w) {
         EXPECT_EQ(w->windowTitle(), QStringLiteral("The Answer"));
@@ -370,4 +387,22 @@ TEST(missing_data_files, the_quiz_works_and_attachment_buttons_do_nothing)
     ASSERT_EQ(answers.seen.size(), 1u);
     EXPECT_TRUE(answers.seen[0].text.contains(QStringLiteral("57/ 57")));
     QDir::setCurrent(old_dir);
+}
+
+TEST(data_files, the_pictures_are_gifs_and_the_exhibits_are_text)
+{
+    for (const char* name : {"isdn-bri.gif", "ospf-abr-asbr.gif", "ospf-multicast.gif"}) {
+        QImageReader reader(QStringLiteral(EXAMDECK_DATA_DIR "/") + QString::fromLatin1(name));
+        EXPECT_EQ(reader.format(), QByteArray("gif")) << name;  // asked before reading
+        const QImage picture = reader.read();
+        EXPECT_FALSE(picture.isNull()) << name;
+        EXPECT_EQ(picture.size(), QSize(561, 329)) << name;
+    }
+    for (const char* name : {"isdn-bri-explained.txt", "ip-summary.txt", "ipx-summary.txt", "ipx-sap-servers.txt"}) {
+        const QByteArray bytes = data_file(name);
+        EXPECT_GT(bytes.size(), 200) << name;
+        for (char c : bytes)
+            ASSERT_TRUE(c == '\r' || c == '\n' || (c >= 32 && c < 127)) << name;
+        EXPECT_TRUE(bytes.endsWith("\r\n")) << name;
+    }
 }

@@ -32,7 +32,11 @@ void app::start()
 void prepare_application()
 {
     forms::map_design_fonts();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/examdeck/icon.png")));
+    QIcon icon;
+    for (const char* size : {"16x16", "32x32", "48x48"})
+        icon.addFile(QStringLiteral(":/examdeck/icons/%1/org.example.examdeck.png")
+                         .arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -13,7 +13,7 @@
 namespace examdeck {
 
 class app {
-public:
+  public:
     app();
     ~app();
     app(const app&) = delete;

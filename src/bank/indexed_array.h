@@ -11,11 +11,10 @@
 
 namespace examdeck {
 
-template <typename T, int First, int Last>
-class indexed_array {
+template <typename T, int First, int Last> class indexed_array {
     static_assert(First <= Last);
 
-public:
+  public:
     static constexpr int first = First;
     static constexpr int last = Last;
 
@@ -29,7 +28,7 @@ public:
 
     bool operator==(const indexed_array&) const = default;
 
-private:
+  private:
     static constexpr std::size_t offset(int i)
     {
         if (i < First || i > Last) {

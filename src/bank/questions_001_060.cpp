@@ -1,6 +1,8 @@
 // Questions 1 to 60: OSPF, ISDN BRI, route summarisation in OSPF, EIGRP and IGRP.
 #include "bank_entry.h"
 
+// The questions keep one literal for each line of their texts.
+// clang-format off
 namespace examdeck {
 
 const bank_entry questions_001_060[60] = {
@@ -567,3 +569,4 @@ const bank_entry questions_001_060[60] = {
 };
 
 } // namespace examdeck
+// clang-format on

@@ -1,5 +1,7 @@
 #include "bank_entry.h"
 
+// The questions keep one literal for each line of their texts.
+// clang-format off
 namespace examdeck {
 
 const bank_entry questions_061_120[60] = {
@@ -398,3 +400,4 @@ const bank_entry questions_061_120[60] = {
 };
 
 } // namespace examdeck
+// clang-format on

@@ -1,5 +1,7 @@
 #include "bank_entry.h"
 
+// The questions keep one literal for each line of their texts.
+// clang-format off
 namespace examdeck {
 
 const bank_entry questions_121_176[56] = {
@@ -514,3 +516,4 @@ const bank_entry questions_121_176[56] = {
 };
 
 } // namespace examdeck
+// clang-format on

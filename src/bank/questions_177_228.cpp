@@ -1,5 +1,7 @@
 #include "bank_entry.h"
 
+// The questions keep one literal for each line of their texts.
+// clang-format off
 namespace examdeck {
 
 const bank_entry questions_177_228[52] = {
@@ -395,3 +397,4 @@ const bank_entry questions_177_228[52] = {
 };
 
 } // namespace examdeck
+// clang-format on

@@ -11,7 +11,7 @@ namespace examdeck::forms {
 namespace {
 
 class focus_passer : public QObject {
-public:
+  public:
     focus_passer(QWidget* from, QWidget* target) : QObject(from), target_(target) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -21,7 +21,7 @@ public:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     QPointer<QWidget> target_;
 };
 
@@ -94,12 +94,14 @@ double twips_layout::current_height(const QWidget* control) const
 
 double twips_layout::scale_x() const
 {
-    return proportional_ && window_->width() > 0 ? to_twips(window_->width()) / design_.width() : 1.0;
+    return proportional_ && window_->width() > 0 ? to_twips(window_->width()) / design_.width()
+                                                 : 1.0;
 }
 
 double twips_layout::scale_y() const
 {
-    return proportional_ && window_->height() > 0 ? to_twips(window_->height()) / design_.height() : 1.0;
+    return proportional_ && window_->height() > 0 ? to_twips(window_->height()) / design_.height()
+                                                  : 1.0;
 }
 
 void twips_layout::apply(QWidget* control, const QRectF& twips) const

@@ -48,12 +48,11 @@ void set_inner_size(QWidget* window, double width, double height, bool fixed);
 // Geometry that code changes at run time goes through set_height, in design
 // units, so that a later resize scales it instead of restoring the design.
 class twips_layout : public QObject {
-public:
+  public:
     twips_layout(QWidget* window, QSizeF inner_design_size, bool proportional = true);
 
     // Places control at (left, top, width, height) twips in its parent.
-    template <typename W>
-    W* place(W* control, double left, double top, double width, double height)
+    template <typename W> W* place(W* control, double left, double top, double width, double height)
     {
         add(control, QRectF(left, top, width, height));
         return control;
@@ -62,7 +61,7 @@ public:
     // The control's height now, in twips of the window as it is sized now.
     double current_height(const QWidget* control) const;
 
-private:
+  private:
     void add(QWidget* control, const QRectF& twips);
     double scale_x() const;
     double scale_y() const;

@@ -15,8 +15,8 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 
 class QEventLoop;
 
@@ -27,7 +27,7 @@ class program;
 class form : public QObject {
     Q_OBJECT
 
-public:
+  public:
     form(program& owner, QString name);
     ~form() override;
 
@@ -54,7 +54,7 @@ public:
     // program is ending).
     void abandon();
 
-protected:
+  protected:
     // Builds the widgets from the design, hidden, and returns the top-level
     // widget.
     virtual QWidget* build() = 0;
@@ -69,7 +69,7 @@ protected:
 
     program& owner() const { return owner_; }
 
-private:
+  private:
     void discard_widget();
 
     enum class state { unloaded, loading, loaded, unloading };

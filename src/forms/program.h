@@ -14,7 +14,7 @@ class form;
 class program : public QObject {
     Q_OBJECT
 
-public:
+  public:
     program();
     ~program() override;
 
@@ -29,10 +29,10 @@ public:
     // Called by a form after it has been closed.
     void form_closed();
 
-signals:
+  signals:
     void ended();
 
-private:
+  private:
     friend class form;
     void add(form* f) { forms_.push_back(f); }
     void remove(form* f);

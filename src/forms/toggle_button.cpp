@@ -44,7 +44,8 @@ void toggle_button::paintEvent(QPaintEvent*)
         tick.moveTo(box.left() + side * 0.18, box.top() + side * 0.52);
         tick.lineTo(box.left() + side * 0.42, box.top() + side * 0.78);
         tick.lineTo(box.left() + side * 0.84, box.top() + side * 0.22);
-        p.setPen(QPen(Qt::white, std::max(2.0, side * 0.16), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(Qt::white, std::max(2.0, side * 0.16), Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(tick);
     }

@@ -11,7 +11,7 @@ namespace examdeck::forms {
 class toggle_button : public QAbstractButton {
     Q_OBJECT
 
-public:
+  public:
     explicit toggle_button(QWidget* parent = nullptr);
 
     bool pressed() const { return isChecked(); }
@@ -19,7 +19,7 @@ public:
 
     QSize sizeHint() const override { return {49, 33}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -4,9 +4,9 @@
 #include "message_box.h"
 #include "quiz_rules.h"
 #include "random_source.h"
+#include "setup_form.h"
 #include "shell/app_windows.h"
 #include "shell/welcome_form.h"
-#include "setup_form.h"
 #include "toggle_button.h"
 #include "viewers/answer_form.h"
 #include "viewers/diagram_form.h"
@@ -62,10 +62,14 @@ void describe_for_screen_readers(quest_form::controls& c)
         c.QChoice(i)->setAccessibleName(QStringLiteral("Choice ") + letter);
         c.abox(i)->setAccessibleName(QStringLiteral("Text of choice ") + letter);
     }
-    c.score->setAccessibleDescription(QStringLiteral("Score: questions answered right, over questions answered"));
-    c.Percent_Right->setAccessibleDescription(QStringLiteral("Percentage of questions answered right"));
-    c.question_number->setAccessibleDescription(QStringLiteral("Number of this question in the quiz"));
-    c.qid->setAccessibleDescription(QStringLiteral("Question ID: the number of this question in the bank"));
+    c.score->setAccessibleDescription(
+        QStringLiteral("Score: questions answered right, over questions answered"));
+    c.Percent_Right->setAccessibleDescription(
+        QStringLiteral("Percentage of questions answered right"));
+    c.question_number->setAccessibleDescription(
+        QStringLiteral("Number of this question in the quiz"));
+    c.qid->setAccessibleDescription(
+        QStringLiteral("Question ID: the number of this question in the bank"));
     c.Gauge1->setAccessibleName(QStringLiteral("Gauge of wrong answers"));
     c.Gauge1->setAccessibleDescription(QStringLiteral("No answer judged yet"));
     c.the_gauge->setAccessibleName(QStringLiteral("Wrong answers"));
@@ -73,7 +77,9 @@ void describe_for_screen_readers(quest_form::controls& c)
 
 } // namespace
 
-quest_form::quest_form(forms::program& owner) : form(owner, QStringLiteral("quest")) {}
+quest_form::quest_form(forms::program& owner) : form(owner, QStringLiteral("quest"))
+{
+}
 
 quest_form::~quest_form() = default;
 
@@ -95,7 +101,8 @@ QWidget* quest_form::build()
         control->setObjectName(name);
         return control;
     };
-    auto button = [&](const QString& text, const QString& name, double x, double y, double wd, double h) {
+    auto button = [&](const QString& text, const QString& name, double x, double y, double wd,
+                      double h) {
         auto* b = named(layout->place(new QPushButton(text, w), x, y, wd, h), name);
         b->setAutoDefault(true);
         return b;
@@ -115,9 +122,11 @@ QWidget* quest_form::build()
     for (int i = 1; i <= 6; ++i) {
         const double top = 1560 + 600 * (i - 1);
         auto* toggle = new forms::toggle_button(w);
-        c->QChoice(i) = named(layout->place(toggle, 840, top, 735, 495), QStringLiteral("QChoice_%1").arg(i));
+        c->QChoice(i) =
+            named(layout->place(toggle, 840, top, 735, 495), QStringLiteral("QChoice_%1").arg(i));
         auto* box = new QPlainTextEdit(w);
-        c->abox(i) = named(layout->place(box, 1680, top, 6900, 495), QStringLiteral("abox_%1").arg(i));
+        c->abox(i) =
+            named(layout->place(box, 1680, top, 6900, 495), QStringLiteral("abox_%1").arg(i));
         box->setFont(forms::design_font("MS Sans Serif", 9.75));
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -126,22 +135,26 @@ QWidget* quest_form::build()
         set_bordered(box, false);
     }
 
-    c->typestuff = named(layout->place(new QLabel(QStringLiteral("Please Type Answer in Box Above"), w), 2760, 2160,
-                                       4575, 375),
-                         QStringLiteral("typestuff"));
+    c->typestuff =
+        named(layout->place(new QLabel(QStringLiteral("Please Type Answer in Box Above"), w), 2760,
+                            2160, 4575, 375),
+              QStringLiteral("typestuff"));
     c->typestuff->setFont(forms::design_font("MS Sans Serif", 12, true));
     c->typestuff->hide();
 
-    c->Label3 = named(layout->place(new QLabel(QStringLiteral("Question#"), w), 8640, 120, 735, 255),
-                      QStringLiteral("Label3"));
-    c->question_number = named(layout->place(new QLabel(w), 8640, 480, 615, 375), QStringLiteral("question_number"));
+    c->Label3 =
+        named(layout->place(new QLabel(QStringLiteral("Question#"), w), 8640, 120, 735, 255),
+              QStringLiteral("Label3"));
+    c->question_number =
+        named(layout->place(new QLabel(w), 8640, 480, 615, 375), QStringLiteral("question_number"));
     c->question_number->setFont(forms::design_font("MS Sans Serif", 13.5));
     c->Gauge1 = named(layout->place(coloured_box(w, QColor(0, 0, 128)), 8760, 1080, 495, 1815),
                       QStringLiteral("Gauge1"));
     c->the_gauge = named(layout->place(coloured_box(w, QColor(255, 0, 0)), 8760, 1080, 495, 15),
                          QStringLiteral("the_gauge"));
     c->the_gauge->raise();
-    c->Percent_Right = named(layout->place(new QLabel(w), 8880, 3000, 495, 255), QStringLiteral("Percent_Right"));
+    c->Percent_Right =
+        named(layout->place(new QLabel(w), 8880, 3000, 495, 255), QStringLiteral("Percent_Right"));
     c->Line2 = named(layout->place(line(w, false), 8760, 3360, 600, 15), QStringLiteral("Line2"));
     c->Label2 = named(layout->place(new QLabel(QStringLiteral("Score:"), w), 8760, 3480, 735, 255),
                       QStringLiteral("Label2"));
@@ -152,17 +165,23 @@ QWidget* quest_form::build()
     c->qid = named(layout->place(new QLabel(w), 9120, 4680, 375, 255), QStringLiteral("qid"));
     c->Line3 = named(layout->place(line(w, true), 8640, 1080, 15, 4200), QStringLiteral("Line3"));
 
-    c->cluebutton = button(QStringLiteral("CLUE"), QStringLiteral("cluebutton"), 720, 5160, 615, 375);
+    c->cluebutton =
+        button(QStringLiteral("CLUE"), QStringLiteral("cluebutton"), 720, 5160, 615, 375);
     for (int i = 1; i <= 3; ++i) {
-        c->diagrambutton(i) = button(QStringLiteral("Diagram #%1").arg(i), QStringLiteral("diagrambutton_%1").arg(i),
-                                     1440 + 1200 * (i - 1), 5160, 1095, 315);
-        c->exhibitbutton(i) = button(QStringLiteral("Exhibit #%1").arg(i), QStringLiteral("exhibitbutton_%1").arg(i),
-                                     5040 + 1200 * (i - 1), 5160, 1095, 315);
+        c->diagrambutton(i) =
+            button(QStringLiteral("Diagram #%1").arg(i), QStringLiteral("diagrambutton_%1").arg(i),
+                   1440 + 1200 * (i - 1), 5160, 1095, 315);
+        c->exhibitbutton(i) =
+            button(QStringLiteral("Exhibit #%1").arg(i), QStringLiteral("exhibitbutton_%1").arg(i),
+                   5040 + 1200 * (i - 1), 5160, 1095, 315);
     }
-    c->quitquiz = button(QStringLiteral("Quit Test"), QStringLiteral("quitquiz"), 720, 5640, 855, 495);
-    c->Directions = named(layout->place(new QLabel(w), 1920, 5640, 4575, 375), QStringLiteral("Directions"));
+    c->quitquiz =
+        button(QStringLiteral("Quit Test"), QStringLiteral("quitquiz"), 720, 5640, 855, 495);
+    c->Directions =
+        named(layout->place(new QLabel(w), 1920, 5640, 4575, 375), QStringLiteral("Directions"));
     c->Directions->setFont(forms::design_font("MS Sans Serif", 9.75, true));
-    c->NextButton = button(QStringLiteral("&NEXT ->"), QStringLiteral("NextButton"), 6720, 5520, 1815, 615);
+    c->NextButton =
+        button(QStringLiteral("&NEXT ->"), QStringLiteral("NextButton"), 6720, 5520, 1815, 615);
     c->NextButton->setFont(forms::design_font("MS Sans Serif", 8.25, true));
 
     // Keyboard order: each toggle with its choice, then NEXT and the other
@@ -192,8 +211,10 @@ QWidget* quest_form::build()
     connect(c->quitquiz, &QPushButton::clicked, this, &quest_form::quitquiz_Click);
     connect(c->cluebutton, &QPushButton::clicked, this, &quest_form::cluebutton_Click);
     for (int i = 1; i <= 3; ++i) {
-        connect(c->diagrambutton(i), &QPushButton::clicked, this, [this, i] { diagrambutton_Click(i); });
-        connect(c->exhibitbutton(i), &QPushButton::clicked, this, [this, i] { exhibitbutton_Click(i); });
+        connect(c->diagrambutton(i), &QPushButton::clicked, this,
+                [this, i] { diagrambutton_Click(i); });
+        connect(c->exhibitbutton(i), &QPushButton::clicked, this,
+                [this, i] { exhibitbutton_Click(i); });
     }
     ui_ = std::move(c);
     return w;
@@ -258,7 +279,8 @@ void quest_form::show_quest()
         return;
     }
     controls& c = ui();
-    s.current_index = static_cast<int16>(quiz_record(s.quiz_number, s.question_order(s.question_count)));
+    s.current_index =
+        static_cast<int16>(quiz_record(s.quiz_number, s.question_order(s.question_count)));
     c.qid->setText(number_text(s.current_index));
     c.question_number->setText(number_text(s.question_count));
 
@@ -356,7 +378,8 @@ void quest_form::check_answer()
 
     controls& after = ui();
     after.score->setText(score_text(s.right_count, s.question_count));
-    after.Percent_Right->setText(number_text(whole_percent(s.right_count, s.question_count)) + u'%');
+    after.Percent_Right->setText(number_text(whole_percent(s.right_count, s.question_count)) +
+                                 u'%');
     set_gauge();
 }
 
@@ -370,7 +393,8 @@ void quest_form::set_gauge()
     c.the_gauge->raise();
     c.the_gauge->setVisible(bar.visible);
     c.Gauge1->setAccessibleDescription(
-        QStringLiteral("%1% of the answers so far are wrong").arg(whole_percent(s.question_count - s.right_count, s.question_count)));
+        QStringLiteral("%1% of the answers so far are wrong")
+            .arg(whole_percent(s.question_count - s.right_count, s.question_count)));
 }
 
 void quest_form::show_answer()
@@ -391,7 +415,8 @@ void quest_form::end_the_test()
 {
     auto& s = quiz_state;
     --s.question_count;
-    forms::plain_message(QStringLiteral("Test Complete!"), result_message(s.right_count, s.question_count));
+    forms::plain_message(QStringLiteral("Test Complete!"),
+                         result_message(s.right_count, s.question_count));
     // Loading the start window afresh closes this window (and with it the
     // setup window); hiding it afterwards loads it again, empty and hidden.
     windows().Welcome->show();

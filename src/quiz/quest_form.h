@@ -24,7 +24,7 @@ namespace examdeck {
 class quest_form : public forms::form {
     Q_OBJECT
 
-public:
+  public:
     explicit quest_form(forms::program& owner);
     ~quest_form() override;
 
@@ -70,7 +70,7 @@ public:
     void diagrambutton_Click(int index);
     void exhibitbutton_Click(int index);
 
-protected:
+  protected:
     QWidget* build() override;
     void forget_widgets() override;
     void load_procedure() override;
@@ -78,7 +78,7 @@ protected:
     void close_box_procedure() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void set_gauge();
 
     std::unique_ptr<controls> ui_;

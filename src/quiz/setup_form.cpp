@@ -2,11 +2,11 @@
 
 #include "centre_form.h"
 #include "design.h"
+#include "quest_form.h"
 #include "quiz_rules.h"
 #include "random_source.h"
 #include "shell/app_windows.h"
 #include "shell/welcome_form.h"
-#include "quest_form.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,7 +16,9 @@
 
 namespace examdeck {
 
-setup_form::setup_form(forms::program& owner) : form(owner, QStringLiteral("pick_a_quiz")) {}
+setup_form::setup_form(forms::program& owner) : form(owner, QStringLiteral("pick_a_quiz"))
+{
+}
 
 setup_form::~setup_form() = default;
 
@@ -39,7 +41,9 @@ QWidget* setup_form::build()
         return control;
     };
 
-    c->Frame1 = named(layout->place(new QGroupBox(QStringLiteral("Which Quiz"), w), 120, 120, 2295, 2775), "Frame1");
+    c->Frame1 =
+        named(layout->place(new QGroupBox(QStringLiteral("Which Quiz"), w), 120, 120, 2295, 2775),
+              "Frame1");
     const char* quiz_names[] = {"which_quiz_1", "which_quiz_2", "which_quiz_3", "which_quiz_4"};
     for (int i = 1; i <= 4; ++i) {
         auto* option = new QRadioButton(QStringLiteral("Quiz #%1").arg(i), c->Frame1);
@@ -49,32 +53,41 @@ QWidget* setup_form::build()
     }
     c->which_quiz(1)->setChecked(true);
 
-    c->Frame2 = named(layout->place(new QGroupBox(QStringLiteral("Show Correct Answer:"), w), 2520, 120, 2055, 1335),
+    c->Frame2 = named(layout->place(new QGroupBox(QStringLiteral("Show Correct Answer:"), w), 2520,
+                                    120, 2055, 1335),
                       "Frame2");
-    c->Label1 = named(layout->place(new QLabel(QStringLiteral("when I Answer:"), c->Frame2), 120, 240, 1575, 375),
-                      "Label1");
-    c->answer_when_wrong =
-        named(layout->place(new QCheckBox(QStringLiteral("WRONG "), c->Frame2), 120, 480, 1095, 375), "answer_when_wrong");
+    c->Label1 = named(
+        layout->place(new QLabel(QStringLiteral("when I Answer:"), c->Frame2), 120, 240, 1575, 375),
+        "Label1");
+    c->answer_when_wrong = named(
+        layout->place(new QCheckBox(QStringLiteral("WRONG "), c->Frame2), 120, 480, 1095, 375),
+        "answer_when_wrong");
     c->answer_when_wrong->setChecked(true);
     c->answer_when_right =
-        named(layout->place(new QCheckBox(QStringLiteral("RIGHT"), c->Frame2), 120, 840, 1335, 375), "answer_when_right");
+        named(layout->place(new QCheckBox(QStringLiteral("RIGHT"), c->Frame2), 120, 840, 1335, 375),
+              "answer_when_right");
 
-    c->Frame3 = named(layout->place(new QGroupBox(QStringLiteral("Randomize"), w), 2520, 1560, 2055, 1095), "Frame3");
-    c->random_questions =
-        named(layout->place(new QCheckBox(QStringLiteral("Questions"), c->Frame3), 120, 240, 1095, 375), "random_questions");
+    c->Frame3 =
+        named(layout->place(new QGroupBox(QStringLiteral("Randomize"), w), 2520, 1560, 2055, 1095),
+              "Frame3");
+    c->random_questions = named(
+        layout->place(new QCheckBox(QStringLiteral("Questions"), c->Frame3), 120, 240, 1095, 375),
+        "random_questions");
     c->random_questions->setChecked(true);
-    c->random_answers =
-        named(layout->place(new QCheckBox(QStringLiteral("Answers"), c->Frame3), 120, 600, 1095, 375), "random_answers");
+    c->random_answers = named(
+        layout->place(new QCheckBox(QStringLiteral("Answers"), c->Frame3), 120, 600, 1095, 375),
+        "random_answers");
     c->random_answers->setChecked(true);
 
-    c->Command1 = named(layout->place(new QPushButton(QStringLiteral("Start the Quiz"), w), 5040, 1200, 2175, 495),
-                        "Command1");
+    c->Command1 = named(
+        layout->place(new QPushButton(QStringLiteral("Start the Quiz"), w), 5040, 1200, 2175, 495),
+        "Command1");
     c->Command1->setFont(forms::design_font("MS Sans Serif", 12, true));
     c->Command1->setAutoDefault(true);
 
-    QWidget* order[] = {c->which_quiz(1), c->which_quiz(2), c->which_quiz(3), c->which_quiz(4),
-                        c->answer_when_wrong, c->answer_when_right, c->random_questions, c->random_answers,
-                        c->Command1};
+    QWidget* order[] = {c->which_quiz(1),    c->which_quiz(2),     c->which_quiz(3),
+                        c->which_quiz(4),    c->answer_when_wrong, c->answer_when_right,
+                        c->random_questions, c->random_answers,    c->Command1};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 

@@ -19,7 +19,7 @@ namespace examdeck {
 class setup_form : public forms::form {
     Q_OBJECT
 
-public:
+  public:
     explicit setup_form(forms::program& owner);
     ~setup_form() override;
 
@@ -40,13 +40,13 @@ public:
     // "Start the Quiz".
     void Command1_Click();
 
-protected:
+  protected:
     QWidget* build() override;
     void forget_widgets() override;
     void load_procedure() override;
     void unload_procedure() override;
 
-private:
+  private:
     std::unique_ptr<controls> ui_;
 };
 

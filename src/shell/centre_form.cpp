@@ -27,10 +27,12 @@ void centre_form(forms::form& window, float x_offset, float y_offset)
     w->winId();
     const QSize outer = w->frameGeometry().size();
     const QSize area = screen->geometry().size();
-    const float left = centred_position(static_cast<float>(forms::to_twips(area.width())),
-                                        static_cast<float>(forms::to_twips(outer.width())), x_offset);
-    const float top = centred_position(static_cast<float>(forms::to_twips(area.height())),
-                                       static_cast<float>(forms::to_twips(outer.height())), y_offset);
+    const float left =
+        centred_position(static_cast<float>(forms::to_twips(area.width())),
+                         static_cast<float>(forms::to_twips(outer.width())), x_offset);
+    const float top =
+        centred_position(static_cast<float>(forms::to_twips(area.height())),
+                         static_cast<float>(forms::to_twips(outer.height())), y_offset);
     w->move(screen->geometry().topLeft() + QPoint(forms::to_pixels(left), forms::to_pixels(top)));
 }
 

@@ -5,9 +5,9 @@
 #include "design.h"
 #include "program.h"
 #include "question_bank.h"
-#include "quiz_state.h"
 #include "quiz/quest_form.h"
 #include "quiz/setup_form.h"
+#include "quiz_state.h"
 #include "viewers/diagram_form.h"
 #include "viewers/exhibit_form.h"
 
@@ -43,7 +43,9 @@ void make_white(QWidget* w)
 
 } // namespace
 
-welcome_form::welcome_form(forms::program& owner) : form(owner, QStringLiteral("Welcome")) {}
+welcome_form::welcome_form(forms::program& owner) : form(owner, QStringLiteral("Welcome"))
+{
+}
 
 welcome_form::~welcome_form() = default;
 
@@ -70,12 +72,14 @@ QWidget* welcome_form::build()
     c->Image1->setPixmap(QPixmap(QStringLiteral(":/examdeck/banner.jpg")));
     c->Image1->setScaledContents(true);
 
-    c->test_name = layout->place(new QLineEdit(QStringLiteral("Please Wait........"), w), 240, 3360, 4575, 405);
+    c->test_name = layout->place(new QLineEdit(QStringLiteral("Please Wait........"), w), 240, 3360,
+                                 4575, 405);
     c->test_name->setObjectName(QStringLiteral("test_name"));
     c->test_name->setFont(forms::design_font("MS Sans Serif", 18, true));
     c->test_name->setFrame(false);
 
-    c->lblLabels_2 = layout->place(new QLabel(QStringLiteral("Written By"), w), 1920, 3840, 855, 255);
+    c->lblLabels_2 =
+        layout->place(new QLabel(QStringLiteral("Written By"), w), 1920, 3840, 855, 255);
     c->lblLabels_2->setObjectName(QStringLiteral("lblLabels_2"));
 
     c->author_name2 = layout->place(new QLineEdit(w), 2880, 3840, 2055, 285);
@@ -90,11 +94,13 @@ QWidget* welcome_form::build()
     c->test_description->setTabChangesFocus(true);
     c->test_description->setPlainText(resource_text(QStringLiteral(":/examdeck/agreement.txt")));
 
-    c->Label1 = layout->place(new QLabel(resource_text(QStringLiteral(":/examdeck/agreement_question.txt")), w),
-                              5040, 4320, 3735, 255);
+    c->Label1 = layout->place(
+        new QLabel(resource_text(QStringLiteral(":/examdeck/agreement_question.txt")), w), 5040,
+        4320, 3735, 255);
     c->Label1->setObjectName(QStringLiteral("Label1"));
 
-    c->Start_Quiz = layout->place(new QPushButton(QStringLiteral("I Agree"), w), 5040, 4680, 2175, 615);
+    c->Start_Quiz =
+        layout->place(new QPushButton(QStringLiteral("I Agree"), w), 5040, 4680, 2175, 615);
     c->Start_Quiz->setObjectName(QStringLiteral("Start_Quiz"));
     c->Command1 = layout->place(new QPushButton(QStringLiteral("Exit"), w), 7800, 4680, 1095, 615);
     c->Command1->setObjectName(QStringLiteral("Command1"));
@@ -102,9 +108,10 @@ QWidget* welcome_form::build()
         b->setFont(forms::design_font("MS Sans Serif", 12, true));
         b->setAutoDefault(true);
     }
-    for (QWidget* child : {static_cast<QWidget*>(c->lblLabels_2), static_cast<QWidget*>(c->Label1),
-                           static_cast<QWidget*>(c->test_name), static_cast<QWidget*>(c->author_name2),
-                           static_cast<QWidget*>(c->test_description)})
+    for (QWidget* child :
+         {static_cast<QWidget*>(c->lblLabels_2), static_cast<QWidget*>(c->Label1),
+          static_cast<QWidget*>(c->test_name), static_cast<QWidget*>(c->author_name2),
+          static_cast<QWidget*>(c->test_description)})
         make_white(child);
 
     c->test_name->setAccessibleName(QStringLiteral("Title"));

@@ -17,7 +17,7 @@ namespace examdeck {
 class welcome_form : public forms::form {
     Q_OBJECT
 
-public:
+  public:
     explicit welcome_form(forms::program& owner);
     ~welcome_form() override;
 
@@ -37,13 +37,13 @@ public:
     void Start_Quiz_Click();
     void Command1_Click();
 
-protected:
+  protected:
     QWidget* build() override;
     void forget_widgets() override;
     void load_procedure() override;
     void unload_procedure() override;
 
-private:
+  private:
     std::unique_ptr<controls> ui_;
 };
 

@@ -8,7 +8,9 @@
 
 namespace examdeck {
 
-answer_form::answer_form(forms::program& owner) : form(owner, QStringLiteral("theanswer")) {}
+answer_form::answer_form(forms::program& owner) : form(owner, QStringLiteral("theanswer"))
+{
+}
 
 answer_form::~answer_form() = default;
 

@@ -15,7 +15,7 @@ namespace examdeck {
 class answer_form : public forms::form {
     Q_OBJECT
 
-public:
+  public:
     explicit answer_form(forms::program& owner);
     ~answer_form() override;
 
@@ -29,11 +29,11 @@ public:
     // modally until the user closes it, and unloads it.
     void show_text(const QString& text);
 
-protected:
+  protected:
     QWidget* build() override;
     void forget_widgets() override;
 
-private:
+  private:
     std::unique_ptr<controls> ui_;
 };
 

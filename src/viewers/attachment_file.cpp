@@ -33,7 +33,8 @@ std::optional<QByteArray> read_attachment(const QString& name)
 {
     if (name.isEmpty())
         return std::nullopt;
-    const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd =
+        ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         report(name, std::strerror(errno));
         return std::nullopt;

@@ -11,7 +11,9 @@
 
 namespace examdeck {
 
-diagram_form::diagram_form(forms::program& owner) : form(owner, QStringLiteral("Diagram")) {}
+diagram_form::diagram_form(forms::program& owner) : form(owner, QStringLiteral("Diagram"))
+{
+}
 
 diagram_form::~diagram_form() = default;
 
@@ -56,7 +58,8 @@ void diagram_form::open_picture(const QString& file)
     QString error;
     const QImage picture = forms::decode_picture(*bytes, &error);
     if (picture.isNull()) {
-        std::fprintf(stderr, "examdeck: %s: %s\n", QFile::encodeName(file).constData(), qPrintable(error));
+        std::fprintf(stderr, "examdeck: %s: %s\n", QFile::encodeName(file).constData(),
+                     qPrintable(error));
         return;
     }
     show();

@@ -15,7 +15,7 @@ namespace examdeck {
 class diagram_form : public forms::form {
     Q_OBJECT
 
-public:
+  public:
     explicit diagram_form(forms::program& owner);
     ~diagram_form() override;
 
@@ -30,11 +30,11 @@ public:
     // either, and says why on standard error.
     void open_picture(const QString& file);
 
-protected:
+  protected:
     QWidget* build() override;
     void forget_widgets() override;
 
-private:
+  private:
     std::unique_ptr<controls> ui_;
 };
 

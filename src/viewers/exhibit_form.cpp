@@ -9,7 +9,9 @@
 
 namespace examdeck {
 
-exhibit_form::exhibit_form(forms::program& owner) : form(owner, QStringLiteral("Exhibit")) {}
+exhibit_form::exhibit_form(forms::program& owner) : form(owner, QStringLiteral("Exhibit"))
+{
+}
 
 exhibit_form::~exhibit_form() = default;
 

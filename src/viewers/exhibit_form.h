@@ -15,7 +15,7 @@ namespace examdeck {
 class exhibit_form : public forms::form {
     Q_OBJECT
 
-public:
+  public:
     explicit exhibit_form(forms::program& owner);
     ~exhibit_form() override;
 
@@ -29,11 +29,11 @@ public:
     // or a file that can't be read, does nothing.
     void open_text(const QString& file);
 
-protected:
+  protected:
     QWidget* build() override;
     void forget_widgets() override;
 
-private:
+  private:
     std::unique_ptr<controls> ui_;
 };
 

@@ -16,8 +16,8 @@
 #include <QTimer>
 
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 
 namespace examdeck::fuzz {
 
@@ -38,7 +38,8 @@ QString action::describe() const
     if (!control.isEmpty())
         d += u'.' + control;
     if (what == kind::type)
-        d += QStringLiteral(" \"%1\"").arg(text.size() > 40 ? text.left(40) + QStringLiteral("...") : text);
+        d += QStringLiteral(" \"%1\"").arg(text.size() > 40 ? text.left(40) + QStringLiteral("...")
+                                                            : text);
     if (what == kind::key)
         d += u' ' + QKeySequence(number).toString();
     if (what == kind::resize)
@@ -48,8 +49,12 @@ QString action::describe() const
 
 QString action::serialise() const
 {
-    return QStringList{QString::number(static_cast<int>(what)), window, control,
-                       QString::fromLatin1(text.toUtf8().toHex()), QString::number(number), QString::number(number2)}
+    return QStringList{QString::number(static_cast<int>(what)),
+                       window,
+                       control,
+                       QString::fromLatin1(text.toUtf8().toHex()),
+                       QString::number(number),
+                       QString::number(number2)}
         .join(u'\t');
 }
 
@@ -74,13 +79,15 @@ namespace {
 
 using namespace examdeck::testing;
 
-const QStringList window_names{"Welcome", "pick_a_quiz", "quest", "Diagram", "Exhibit", "theanswer"};
+const QStringList window_names{"Welcome", "pick_a_quiz", "quest",
+                               "Diagram", "Exhibit",     "theanswer"};
 
 class driver {
-public:
+  public:
     driver(std::uint64_t seed, long budget, const std::vector<action>* script,
            const std::function<void(const action&)>& log)
-        : rng_(seed), program_rng_(seed ^ 0x5eed5eedULL), budget_(budget), script_(script), log_(log)
+        : rng_(seed), program_rng_(seed ^ 0x5eed5eedULL), budget_(budget), script_(script),
+          log_(log)
     {
     }
 
@@ -103,7 +110,7 @@ public:
         return std::move(result_);
     }
 
-private:
+  private:
     void start_program()
     {
         // Ending a run lets pending events run; no step may act meanwhile.
@@ -146,7 +153,8 @@ private:
             }
             settled_ = false;
             last_modal_ = nullptr;
-            result_.deepest_question = std::max<int>(result_.deepest_question, quiz_state.question_count);
+            result_.deepest_question =
+                std::max<int>(result_.deepest_question, quiz_state.question_count);
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             const QString why = check_idle();
             if (!why.isEmpty())
@@ -165,7 +173,8 @@ private:
             if (!why.isEmpty())
                 return fail(why);
         }
-        const bool out_of_actions = script_ ? next_scripted_ >= script_->size() : result_.events >= budget_;
+        const bool out_of_actions =
+            script_ ? next_scripted_ >= script_->size() : result_.events >= budget_;
         if (out_of_actions) {
             if (!modal)
                 return finish();
@@ -183,7 +192,10 @@ private:
         act(choices[pick(choices.size())]);
     }
 
-    std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
+    std::size_t pick(std::size_t n)
+    {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
+    }
 
     std::vector<QWidget*> reachable_windows(QWidget* modal) const
     {
@@ -221,21 +233,32 @@ private:
                 }
             }
             for (QWidget* t : w->findChildren<QWidget*>()) {
-                if ((qobject_cast<QPlainTextEdit*>(t) || qobject_cast<QLineEdit*>(t)) && t->isVisibleTo(w) &&
-                    !t->objectName().isEmpty())
+                if ((qobject_cast<QPlainTextEdit*>(t) || qobject_cast<QLineEdit*>(t)) &&
+                    t->isVisibleTo(w) && !t->objectName().isEmpty())
                     choices.push_back({action::kind::click_text, name, t->objectName()});
             }
             if (modal || pick(4) == 0)
                 choices.push_back({action::kind::close, name});
             if (w->minimumSize() != w->maximumSize() && !modal)
-                choices.push_back({action::kind::resize, name, {}, {}, 200 + int(pick(900)), 120 + int(pick(700))});
+                choices.push_back({action::kind::resize,
+                                   name,
+                                   {},
+                                   {},
+                                   200 + int(pick(900)),
+                                   120 + int(pick(700))});
             QWidget* focus = w->focusWidget();
             if (focus && !focus->objectName().isEmpty()) {
-                static const int keys[] = {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Enter};
-                choices.push_back({action::kind::key, name, focus->objectName(), {}, keys[pick(std::size(keys))]});
+                static const int keys[] = {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Space,
+                                           Qt::Key_Escape, Qt::Key_Enter};
+                choices.push_back({action::kind::key,
+                                   name,
+                                   focus->objectName(),
+                                   {},
+                                   keys[pick(std::size(keys))]});
                 if (qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QLineEdit*>(focus)) {
                     for (int i = 0; i < 3; ++i)
-                        choices.push_back({action::kind::type, name, focus->objectName(), random_text()});
+                        choices.push_back(
+                            {action::kind::type, name, focus->objectName(), random_text()});
                 }
             }
         }
@@ -246,14 +269,22 @@ private:
     {
         const question_record& q = quiz_state.current_question;
         switch (pick(12)) {
-        case 0: return {};
-        case 1: return QStringLiteral("   ");
-        case 2: return QString(1000 + int(pick(4000)), u'x');
-        case 3: return QString::fromUtf8("caf\xC3\xA9 \xC3\x84\xC3\x96\xC3\x9C \xE2\x80\x99");
-        case 4: return QString::fromUtf8("\xF0\x9F\x98\x80\xF0\x9F\x8E\x89 router");
-        case 5: return QStringLiteral("a\x01\x07\x1b\x7f z");
-        case 6: return QStringLiteral("line one\nline two\n");
-        case 7: return QStringLiteral("\t \r");
+        case 0:
+            return {};
+        case 1:
+            return QStringLiteral("   ");
+        case 2:
+            return QString(1000 + int(pick(4000)), u'x');
+        case 3:
+            return QString::fromUtf8("caf\xC3\xA9 \xC3\x84\xC3\x96\xC3\x9C \xE2\x80\x99");
+        case 4:
+            return QString::fromUtf8("\xF0\x9F\x98\x80\xF0\x9F\x8E\x89 router");
+        case 5:
+            return QStringLiteral("a\x01\x07\x1b\x7f z");
+        case 6:
+            return QStringLiteral("line one\nline two\n");
+        case 7:
+            return QStringLiteral("\t \r");
         default:
             // Often the answer a student would type.
             return (pick(2) ? QStringLiteral("  ") : QString()) +
@@ -348,7 +379,9 @@ private:
         const auto& s = quiz_state;
         app& a = run_->the_app();
         if (s.right_count < 0 || s.right_count > s.question_count)
-            return QStringLiteral("right_count %1 outside 0 to question_count %2").arg(s.right_count).arg(s.question_count);
+            return QStringLiteral("right_count %1 outside 0 to question_count %2")
+                .arg(s.right_count)
+                .arg(s.question_count);
         if (s.question_count > s.questions_per_quiz + 1)
             return QStringLiteral("question_count %1 past the quiz").arg(s.question_count);
         const bool ended = run_->ended();
@@ -376,7 +409,9 @@ private:
         if (in_quiz) {
             const int index = s.current_index;
             if (index < 1 || index > bank_size || (index - s.quiz_number) % 4 != 0)
-                return QStringLiteral("current_index %1 is not a record of quiz %2").arg(index).arg(s.quiz_number);
+                return QStringLiteral("current_index %1 is not a record of quiz %2")
+                    .arg(index)
+                    .arg(s.quiz_number);
         }
         if (!a.quest.is_loaded() || !a.quest.loaded_window()->isVisible() || !in_quiz)
             return {};
@@ -385,14 +420,19 @@ private:
         const QString percent = control<QLabel>(quest, QStringLiteral("Percent_Right"))->text();
         const int judged = s.question_count - 1;
         const QString want_score = judged == 0 ? QString() : score_text(s.right_count, judged);
-        const QString want_percent = judged == 0 ? QString() : number_text(whole_percent(s.right_count, judged)) + u'%';
+        const QString want_percent =
+            judged == 0 ? QString() : number_text(whole_percent(s.right_count, judged)) + u'%';
         if (score != want_score || percent != want_percent)
-            return QStringLiteral("score '%1' and percentage '%2' after %3 right of %4").arg(score, percent).arg(s.right_count).arg(judged);
+            return QStringLiteral("score '%1' and percentage '%2' after %3 right of %4")
+                .arg(score, percent)
+                .arg(s.right_count)
+                .arg(judged);
         // The shown question is its bank record, choices in display order.
         const question_record& bank = question_bank(s.current_index);
         const question_record& shown_q = s.current_question;
         if (shown_q.question_text != bank.question_text ||
-            control<QPlainTextEdit>(quest, QStringLiteral("Q1"))->toPlainText() != visible_text(bank.question_text))
+            control<QPlainTextEdit>(quest, QStringLiteral("Q1"))->toPlainText() !=
+                visible_text(bank.question_text))
             return QStringLiteral("the shown question is not record %1").arg(s.current_index);
         std::multiset<std::pair<QString, int>> from_bank, on_screen;
         for (int i = 1; i <= 6; ++i) {
@@ -405,8 +445,11 @@ private:
             for (int i = 2; i <= 6; ++i) {
                 auto* box = control<QPlainTextEdit>(quest, QStringLiteral("abox_%1").arg(i));
                 const bool want = !is_empty_text(shown_q.choice_text(i));
-                if (box->isHidden() == want || (want && box->toPlainText() != visible_text(shown_q.choice_text(i))))
-                    return QStringLiteral("choice %1 of record %2 is not shown as it should be").arg(i).arg(s.current_index);
+                if (box->isHidden() == want ||
+                    (want && box->toPlainText() != visible_text(shown_q.choice_text(i))))
+                    return QStringLiteral("choice %1 of record %2 is not shown as it should be")
+                        .arg(i)
+                        .arg(s.current_index);
             }
         }
         return {};

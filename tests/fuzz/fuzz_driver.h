@@ -17,11 +17,11 @@ namespace examdeck::fuzz {
 struct action {
     enum class kind { click, click_text, type, key, close, resize };
     kind what = kind::click;
-    QString window;   // objectName of the top-level window
-    QString control;  // objectName (or the text of an unnamed button)
-    QString text;     // typed text
-    int number = 0;   // key, or width for a resize
-    int number2 = 0;  // height for a resize
+    QString window;  // objectName of the top-level window
+    QString control; // objectName (or the text of an unnamed button)
+    QString text;    // typed text
+    int number = 0;  // key, or width for a resize
+    int number2 = 0; // height for a resize
 
     QString describe() const;
     QString serialise() const;
@@ -33,15 +33,16 @@ struct outcome {
     QString violation;           // what went wrong
     std::vector<action> actions; // every action performed, the failing one last
     long events = 0;
-    int runs = 0;                // program runs started (each from start-up)
-    int quizzes_ended = 0;       // result messages seen
-    int answer_windows = 0;      // answer windows seen
-    int deepest_question = 0;    // the furthest question reached
+    int runs = 0;             // program runs started (each from start-up)
+    int quizzes_ended = 0;    // result messages seen
+    int answer_windows = 0;   // answer windows seen
+    int deepest_question = 0; // the furthest question reached
 };
 
 // Random actions: the seed decides the actions and the program's own random
 // draws. log, when set, is called with each action before it is performed.
-outcome run_random(std::uint64_t seed, long events, const std::function<void(const action&)>& log = {});
+outcome run_random(std::uint64_t seed, long events,
+                   const std::function<void(const action&)>& log = {});
 
 // Replays a list (actions that can't be performed at their moment are
 // skipped), with the program's random draws from the seed.

@@ -74,16 +74,17 @@ int child(int argc, char** argv)
         QFile log(value("--log"));
         if (!log.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
             return 2;
-        result = run_random(seed, value("--events").toLong(), [&log](const action& a) {
-            log.write(a.serialise().toUtf8() + '\n');
-        });
+        result = run_random(seed, value("--events").toLong(),
+                            [&log](const action& a) { log.write(a.serialise().toUtf8() + '\n'); });
     }
     if (result.failed) {
         std::printf("FAULT: %s\n", qPrintable(result.violation));
         return 1;
     }
-    std::printf("events %ld, program runs %d, quizzes ended %d, answer windows %d, deepest question %d\n",
-                result.events, result.runs, result.quizzes_ended, result.answer_windows, result.deepest_question);
+    std::printf(
+        "events %ld, program runs %d, quizzes ended %d, answer windows %d, deepest question %d\n",
+        result.events, result.runs, result.quizzes_ended, result.answer_windows,
+        result.deepest_question);
     return 0;
 }
 
@@ -99,7 +100,8 @@ seed_range parse_seeds(const QString& text)
 }
 
 // Runs the child on a list; true when it fails.
-bool fails(const QString& self, std::uint64_t seed, const std::vector<action>& list, const QString& file)
+bool fails(const QString& self, std::uint64_t seed, const std::vector<action>& list,
+           const QString& file)
 {
     write_actions(file, list);
     QProcess p;
@@ -110,14 +112,16 @@ bool fails(const QString& self, std::uint64_t seed, const std::vector<action>& l
 }
 
 // Delta debugging: drop chunks of actions while the run still fails.
-std::vector<action> shrink(const QString& self, std::uint64_t seed, std::vector<action> list, const QString& file)
+std::vector<action> shrink(const QString& self, std::uint64_t seed, std::vector<action> list,
+                           const QString& file)
 {
     std::size_t chunk = list.size() / 2;
     while (chunk >= 1) {
         bool removed = false;
         for (std::size_t start = 0; start < list.size();) {
             std::vector<action> shorter(list.begin(), list.begin() + start);
-            shorter.insert(shorter.end(), list.begin() + std::min(list.size(), start + chunk), list.end());
+            shorter.insert(shorter.end(), list.begin() + std::min(list.size(), start + chunk),
+                           list.end());
             if (fails(self, seed, shorter, file)) {
                 list = shorter;
                 removed = true;
@@ -154,29 +158,34 @@ int supervisor(int argc, char** argv)
         const QString log = work.filePath(QStringLiteral("seed-%1.log").arg(seed));
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(self, {"--seed", QString::number(seed), "--events", QString::number(events), "--log", log});
+        p.start(self, {"--seed", QString::number(seed), "--events", QString::number(events),
+                       "--log", log});
         p.waitForFinished(-1);
         const QString output = QString::fromLocal8Bit(p.readAll()).trimmed();
         const bool ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
         const std::vector<action> performed = read_actions(log);
         total += static_cast<long>(performed.size());
         if (ok) {
-            std::printf("seed %llu: %s\n", static_cast<unsigned long long>(seed), qPrintable(output.section(u'\n', -1)));
+            std::printf("seed %llu: %s\n", static_cast<unsigned long long>(seed),
+                        qPrintable(output.section(u'\n', -1)));
             std::fflush(stdout);
             continue;
         }
         ++faults;
-        std::printf("seed %llu FAILED after %zu actions:\n%s\nshrinking...\n", static_cast<unsigned long long>(seed),
-                    performed.size(), qPrintable(output.right(3000)));
+        std::printf("seed %llu FAILED after %zu actions:\n%s\nshrinking...\n",
+                    static_cast<unsigned long long>(seed), performed.size(),
+                    qPrintable(output.right(3000)));
         std::fflush(stdout);
-        const std::vector<action> shortest = shrink(self, seed, performed, work.filePath(QStringLiteral("try.log")));
-        std::printf("shortest sequence for seed %llu (%zu actions):\n", static_cast<unsigned long long>(seed),
-                    shortest.size());
+        const std::vector<action> shortest =
+            shrink(self, seed, performed, work.filePath(QStringLiteral("try.log")));
+        std::printf("shortest sequence for seed %llu (%zu actions):\n",
+                    static_cast<unsigned long long>(seed), shortest.size());
         for (const action& a : shortest)
             std::printf("  %s\n      %s\n", qPrintable(a.describe()), qPrintable(a.serialise()));
     }
     std::printf("%ld events over %llu seeds in %.1f s, %d fault(s)\n", total,
-                static_cast<unsigned long long>(seeds.last - seeds.first + 1), clock.elapsed() / 1000.0, faults);
+                static_cast<unsigned long long>(seeds.last - seeds.first + 1),
+                clock.elapsed() / 1000.0, faults);
     return faults == 0 ? 0 : 1;
 }
 

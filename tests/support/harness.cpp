@@ -8,8 +8,8 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QCheckBox>
-#include <QLabel>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -69,7 +69,8 @@ void modal_answerer::poll()
     if (!modal || !modal->isVisible())
         return;
     modal_seen record{modal->windowTitle(), {}, quiz_state.right_count, {}};
-    if (auto* score = windows().quest ? control<QLabel>(*windows().quest, QStringLiteral("score")) : nullptr)
+    if (auto* score =
+            windows().quest ? control<QLabel>(*windows().quest, QStringLiteral("score")) : nullptr)
         record.score = score->text();
     QAbstractButton* answer = nullptr;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -135,7 +136,8 @@ void program_run::answer_right()
         type_text(control(quest, QStringLiteral("abox_1")), q.choice_text(1));
     } else {
         for (int i = 1; i <= 6; ++i) {
-            auto* toggle = control<forms::toggle_button>(quest, QStringLiteral("QChoice_%1").arg(i));
+            auto* toggle =
+                control<forms::toggle_button>(quest, QStringLiteral("QChoice_%1").arg(i));
             if (!toggle->isHidden() && toggle->pressed() != (q.choice_correct(i) == 1))
                 click(toggle);
         }
@@ -154,7 +156,8 @@ void program_run::answer_wrong()
         // but the two-choice one, where pressing none is wrong.
         const bool all = count_choices(q) > 2;
         for (int i = 1; i <= 6; ++i) {
-            auto* toggle = control<forms::toggle_button>(quest, QStringLiteral("QChoice_%1").arg(i));
+            auto* toggle =
+                control<forms::toggle_button>(quest, QStringLiteral("QChoice_%1").arg(i));
             if (!toggle->isHidden() && toggle->pressed() != all)
                 click(toggle);
         }

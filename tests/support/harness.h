@@ -21,8 +21,7 @@ namespace examdeck::testing {
 
 // A control of a loaded window, by name; null when the window is not loaded
 // or has no such control. Never loads the window.
-template <typename T = QWidget>
-T* control(const forms::form& window, const QString& name)
+template <typename T = QWidget> T* control(const forms::form& window, const QString& name)
 {
     QWidget* w = window.loaded_window();
     return w ? w->findChild<T*>(name) : nullptr;
@@ -48,7 +47,7 @@ struct modal_seen {
 // and text and presses OK or Close (or, when asked, closes it from its title
 // bar). Tied to its own lifetime, so that no timer outlives a test.
 class modal_answerer : public QObject {
-public:
+  public:
     enum class how { button, title_bar };
     explicit modal_answerer(how answer = how::button);
     ~modal_answerer() override;
@@ -57,7 +56,7 @@ public:
     // Called with each modal window before it is answered.
     std::function<void(QWidget*)> on_modal;
 
-private:
+  private:
     void poll();
     how how_;
     QTimer timer_;
@@ -66,7 +65,7 @@ private:
 // A fresh run of the program: the bank and quiz state as at process start,
 // the six windows, and the start-up procedure.
 class program_run {
-public:
+  public:
     program_run();
     ~program_run();
 
@@ -92,7 +91,7 @@ public:
     void answer_wrong();
     void next();
 
-private:
+  private:
     std::unique_ptr<app> app_;
 };
 

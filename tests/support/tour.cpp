@@ -32,10 +32,10 @@ void shot(const char* name)
 }
 
 // Moves on to the first question of the shown quiz that satisfies want.
-template <typename Want>
-void skip_to(program_run& run, Want want)
+template <typename Want> void skip_to(program_run& run, Want want)
 {
-    while (!want(quiz_state.current_question) && quiz_state.question_count < quiz_state.questions_per_quiz)
+    while (!want(quiz_state.current_question) &&
+           quiz_state.question_count < quiz_state.questions_per_quiz)
         run.answer_right();
 }
 
@@ -65,17 +65,22 @@ int main(int argc, char** argv)
         };
         click(control(run.the_app().pick_a_quiz, QStringLiteral("Command1")));
         // A multiple-choice question with one toggle pressed.
-        skip_to(run, [](const question_record& q) { return !is_fill_in(q.question_type) && count_choices(q) >= 5; });
+        skip_to(run, [](const question_record& q) {
+            return !is_fill_in(q.question_type) && count_choices(q) >= 5;
+        });
         click(control(run.the_app().quest, QStringLiteral("QChoice_2")));
         shot("03-multiple-choice");
         click(control(run.the_app().quest, QStringLiteral("QChoice_2")));
-        skip_to(run, [](const question_record& q) { return !q.diagram_file(1).isEmpty() && !q.exhibit_file(1).isEmpty(); });
+        skip_to(run, [](const question_record& q) {
+            return !q.diagram_file(1).isEmpty() && !q.exhibit_file(1).isEmpty();
+        });
         click(control(run.the_app().quest, QStringLiteral("diagrambutton_1")));
         shot("05a-diagram");
         click(control(run.the_app().quest, QStringLiteral("exhibitbutton_1")));
         shot("05b-diagram-and-exhibit");
         skip_to(run, [](const question_record& q) { return is_fill_in(q.question_type); });
-        type_text(control(run.the_app().quest, QStringLiteral("abox_1")), QStringLiteral("ipx rou"));
+        type_text(control(run.the_app().quest, QStringLiteral("abox_1")),
+                  QStringLiteral("ipx rou"));
         shot("04-fill-in");
     }
     {
