@@ -9,6 +9,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("examdeck"));
+    application.setDesktopFileName(QStringLiteral("org.example.examdeck"));
     examdeck::prepare_application();
     examdeck::app app;
     QObject::connect(&app.program, &examdeck::forms::program::ended, &application,

@@ -41,7 +41,9 @@ void map_design_fonts()
 
 QFont design_font(const char* family, double points, bool bold)
 {
-    QFont font(QString::fromLatin1(family));
+    // Resolving the mapped family here spares the font system a search for
+    // a family that is not installed, once for every font of every window.
+    QFont font(QFont::substitute(QString::fromLatin1(family)));
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
