@@ -41,7 +41,7 @@ inline double process_age_microseconds()
 }
 
 class first_paint : public QObject {
-public:
+  public:
     explicit first_paint(QString window_name) : name_(std::move(window_name)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -54,7 +54,8 @@ public:
                 QTimer::singleShot(0, [] {
                     rusage usage{};
                     getrusage(RUSAGE_SELF, &usage);
-                    std::printf("first_paint_us %.0f peak_rss_kib %ld\n", process_age_microseconds(), usage.ru_maxrss);
+                    std::printf("first_paint_us %.0f peak_rss_kib %ld\n",
+                                process_age_microseconds(), usage.ru_maxrss);
                     std::fflush(stdout);
                     _exit(0);
                 });
@@ -63,7 +64,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QString name_;
     bool done_ = false;
 };

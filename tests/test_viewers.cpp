@@ -393,12 +393,13 @@ TEST(data_files, the_pictures_are_gifs_and_the_exhibits_are_text)
 {
     for (const char* name : {"isdn-bri.gif", "ospf-abr-asbr.gif", "ospf-multicast.gif"}) {
         QImageReader reader(QStringLiteral(EXAMDECK_DATA_DIR "/") + QString::fromLatin1(name));
-        EXPECT_EQ(reader.format(), QByteArray("gif")) << name;  // asked before reading
+        EXPECT_EQ(reader.format(), QByteArray("gif")) << name; // asked before reading
         const QImage picture = reader.read();
         EXPECT_FALSE(picture.isNull()) << name;
         EXPECT_EQ(picture.size(), QSize(561, 329)) << name;
     }
-    for (const char* name : {"isdn-bri-explained.txt", "ip-summary.txt", "ipx-summary.txt", "ipx-sap-servers.txt"}) {
+    for (const char* name :
+         {"isdn-bri-explained.txt", "ip-summary.txt", "ipx-summary.txt", "ipx-sap-servers.txt"}) {
         const QByteArray bytes = data_file(name);
         EXPECT_GT(bytes.size(), 200) << name;
         for (char c : bytes)

@@ -18,6 +18,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class QEventLoop;
 
 namespace examdeck::forms {
@@ -79,6 +81,26 @@ class form : public QObject {
     state state_ = state::unloaded;
     QPointer<QWidget> widget_;
     QEventLoop* modal_loop_ = nullptr;
+};
+
+// A form whose controls are reached through ui(); using them loads the
+// form. build() hands the controls it made to ui_.
+template <typename Controls> class designed_form : public form {
+  public:
+    using controls = Controls;
+    using form::form;
+
+    Controls& ui()
+    {
+        load();
+        return *ui_;
+    }
+
+  protected:
+    std::unique_ptr<Controls> ui_;
+
+  private:
+    void forget_widgets() override { ui_.reset(); }
 };
 
 } // namespace examdeck::forms

@@ -77,16 +77,8 @@ void describe_for_screen_readers(quest_form::controls& c)
 
 } // namespace
 
-quest_form::quest_form(forms::program& owner) : form(owner, QStringLiteral("quest"))
+quest_form::quest_form(forms::program& owner) : designed_form(owner, QStringLiteral("quest"))
 {
-}
-
-quest_form::~quest_form() = default;
-
-quest_form::controls& quest_form::ui()
-{
-    load();
-    return *ui_;
 }
 
 QWidget* quest_form::build()
@@ -218,11 +210,6 @@ QWidget* quest_form::build()
     }
     ui_ = std::move(c);
     return w;
-}
-
-void quest_form::forget_widgets()
-{
-    ui_.reset();
 }
 
 bool quest_form::eventFilter(QObject* watched, QEvent* event)

@@ -7,8 +7,6 @@
 #include "form.h"
 #include "indexed_array.h"
 
-#include <memory>
-
 class QLabel;
 class QFrame;
 class QPlainTextEdit;
@@ -21,40 +19,38 @@ class twips_layout;
 
 namespace examdeck {
 
-class quest_form : public forms::form {
+struct quest_controls {
+    forms::twips_layout* layout;
+    QPushButton* quitquiz;
+    QPushButton* cluebutton;
+    QFrame* the_gauge;
+    indexed_array<QPushButton*, 1, 3> exhibitbutton;
+    indexed_array<QPushButton*, 1, 3> diagrambutton;
+    QFrame* Gauge1;
+    QPushButton* NextButton;
+    indexed_array<QPlainTextEdit*, 1, 6> abox;
+    QPlainTextEdit* Q1;
+    indexed_array<forms::toggle_button*, 1, 6> QChoice;
+    QLabel* Image1;
+    QLabel* typestuff;
+    QFrame* Line3;
+    QFrame* Line2;
+    QFrame* Line1;
+    QLabel* qid;
+    QLabel* question_number;
+    QLabel* Label4;
+    QLabel* Label3;
+    QLabel* Label2;
+    QLabel* score;
+    QLabel* Percent_Right;
+    QLabel* Directions;
+};
+
+class quest_form : public forms::designed_form<quest_controls> {
     Q_OBJECT
 
   public:
     explicit quest_form(forms::program& owner);
-    ~quest_form() override;
-
-    struct controls {
-        forms::twips_layout* layout;
-        QPushButton* quitquiz;
-        QPushButton* cluebutton;
-        QFrame* the_gauge;
-        indexed_array<QPushButton*, 1, 3> exhibitbutton;
-        indexed_array<QPushButton*, 1, 3> diagrambutton;
-        QFrame* Gauge1;
-        QPushButton* NextButton;
-        indexed_array<QPlainTextEdit*, 1, 6> abox;
-        QPlainTextEdit* Q1;
-        indexed_array<forms::toggle_button*, 1, 6> QChoice;
-        QLabel* Image1;
-        QLabel* typestuff;
-        QFrame* Line3;
-        QFrame* Line2;
-        QFrame* Line1;
-        QLabel* qid;
-        QLabel* question_number;
-        QLabel* Label4;
-        QLabel* Label3;
-        QLabel* Label2;
-        QLabel* score;
-        QLabel* Percent_Right;
-        QLabel* Directions;
-    };
-    controls& ui();
 
     // The window's procedures.
     void show_quest();
@@ -72,7 +68,6 @@ class quest_form : public forms::form {
 
   protected:
     QWidget* build() override;
-    void forget_widgets() override;
     void load_procedure() override;
     void unload_procedure() override;
     void close_box_procedure() override;
@@ -81,7 +76,6 @@ class quest_form : public forms::form {
   private:
     void set_gauge();
 
-    std::unique_ptr<controls> ui_;
 };
 
 } // namespace examdeck

@@ -16,16 +16,8 @@
 
 namespace examdeck {
 
-setup_form::setup_form(forms::program& owner) : form(owner, QStringLiteral("pick_a_quiz"))
+setup_form::setup_form(forms::program& owner) : designed_form(owner, QStringLiteral("pick_a_quiz"))
 {
-}
-
-setup_form::~setup_form() = default;
-
-setup_form::controls& setup_form::ui()
-{
-    load();
-    return *ui_;
 }
 
 QWidget* setup_form::build()
@@ -94,11 +86,6 @@ QWidget* setup_form::build()
     connect(c->Command1, &QPushButton::clicked, this, &setup_form::Command1_Click);
     ui_ = std::move(c);
     return w;
-}
-
-void setup_form::forget_widgets()
-{
-    ui_.reset();
 }
 
 void setup_form::load_procedure()

@@ -43,16 +43,8 @@ void make_white(QWidget* w)
 
 } // namespace
 
-welcome_form::welcome_form(forms::program& owner) : form(owner, QStringLiteral("Welcome"))
+welcome_form::welcome_form(forms::program& owner) : designed_form(owner, QStringLiteral("Welcome"))
 {
-}
-
-welcome_form::~welcome_form() = default;
-
-welcome_form::controls& welcome_form::ui()
-{
-    load();
-    return *ui_;
 }
 
 QWidget* welcome_form::build()
@@ -128,11 +120,6 @@ QWidget* welcome_form::build()
     connect(c->Command1, &QPushButton::clicked, this, &welcome_form::Command1_Click);
     ui_ = std::move(c);
     return w;
-}
-
-void welcome_form::forget_widgets()
-{
-    ui_.reset();
 }
 
 void welcome_form::load_procedure()

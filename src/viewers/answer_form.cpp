@@ -8,16 +8,8 @@
 
 namespace examdeck {
 
-answer_form::answer_form(forms::program& owner) : form(owner, QStringLiteral("theanswer"))
+answer_form::answer_form(forms::program& owner) : designed_form(owner, QStringLiteral("theanswer"))
 {
-}
-
-answer_form::~answer_form() = default;
-
-answer_form::controls& answer_form::ui()
-{
-    load();
-    return *ui_;
 }
 
 QWidget* answer_form::build()
@@ -43,11 +35,6 @@ QWidget* answer_form::build()
     connect(c->Closeb, &QPushButton::clicked, this, &answer_form::hide);
     ui_ = std::move(c);
     return w;
-}
-
-void answer_form::forget_widgets()
-{
-    ui_.reset();
 }
 
 void answer_form::show_text(const QString& text)

@@ -5,25 +5,21 @@
 
 #include "form.h"
 
-#include <memory>
-
 class QPlainTextEdit;
 class QPushButton;
 
 namespace examdeck {
 
-class answer_form : public forms::form {
+struct answer_controls {
+    QPlainTextEdit* Text1;
+    QPushButton* Closeb;
+};
+
+class answer_form : public forms::designed_form<answer_controls> {
     Q_OBJECT
 
   public:
     explicit answer_form(forms::program& owner);
-    ~answer_form() override;
-
-    struct controls {
-        QPlainTextEdit* Text1;
-        QPushButton* Closeb;
-    };
-    controls& ui();
 
     // Loads the window afresh, puts the text in, centres it, shows it
     // modally until the user closes it, and unloads it.
@@ -31,10 +27,6 @@ class answer_form : public forms::form {
 
   protected:
     QWidget* build() override;
-    void forget_widgets() override;
-
-  private:
-    std::unique_ptr<controls> ui_;
 };
 
 } // namespace examdeck

@@ -11,16 +11,8 @@
 
 namespace examdeck {
 
-diagram_form::diagram_form(forms::program& owner) : form(owner, QStringLiteral("Diagram"))
+diagram_form::diagram_form(forms::program& owner) : designed_form(owner, QStringLiteral("Diagram"))
 {
-}
-
-diagram_form::~diagram_form() = default;
-
-diagram_form::controls& diagram_form::ui()
-{
-    load();
-    return *ui_;
 }
 
 QWidget* diagram_form::build()
@@ -41,11 +33,6 @@ QWidget* diagram_form::build()
     connect(c->Command1, &QPushButton::clicked, this, &diagram_form::hide);
     ui_ = std::move(c);
     return w;
-}
-
-void diagram_form::forget_widgets()
-{
-    ui_.reset();
 }
 
 void diagram_form::open_picture(const QString& file)

@@ -5,25 +5,21 @@
 
 #include "form.h"
 
-#include <memory>
-
 class QLabel;
 class QPushButton;
 
 namespace examdeck {
 
-class diagram_form : public forms::form {
+struct diagram_controls {
+    QPushButton* Command1;
+    QLabel* Image1;
+};
+
+class diagram_form : public forms::designed_form<diagram_controls> {
     Q_OBJECT
 
   public:
     explicit diagram_form(forms::program& owner);
-    ~diagram_form() override;
-
-    struct controls {
-        QPushButton* Command1;
-        QLabel* Image1;
-    };
-    controls& ui();
 
     // Shows the picture in the named file. A name that is not an ordinary
     // file does nothing; a file that can't be read or decoded does nothing
@@ -32,10 +28,6 @@ class diagram_form : public forms::form {
 
   protected:
     QWidget* build() override;
-    void forget_widgets() override;
-
-  private:
-    std::unique_ptr<controls> ui_;
 };
 
 } // namespace examdeck

@@ -9,16 +9,8 @@
 
 namespace examdeck {
 
-exhibit_form::exhibit_form(forms::program& owner) : form(owner, QStringLiteral("Exhibit"))
+exhibit_form::exhibit_form(forms::program& owner) : designed_form(owner, QStringLiteral("Exhibit"))
 {
-}
-
-exhibit_form::~exhibit_form() = default;
-
-exhibit_form::controls& exhibit_form::ui()
-{
-    load();
-    return *ui_;
 }
 
 QWidget* exhibit_form::build()
@@ -42,11 +34,6 @@ QWidget* exhibit_form::build()
     connect(c->Command1, &QPushButton::clicked, this, &exhibit_form::hide);
     ui_ = std::move(c);
     return w;
-}
-
-void exhibit_form::forget_widgets()
-{
-    ui_.reset();
 }
 
 void exhibit_form::open_text(const QString& file)

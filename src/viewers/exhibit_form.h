@@ -5,25 +5,21 @@
 
 #include "form.h"
 
-#include <memory>
-
 class QPlainTextEdit;
 class QPushButton;
 
 namespace examdeck {
 
-class exhibit_form : public forms::form {
+struct exhibit_controls {
+    QPlainTextEdit* Text1;
+    QPushButton* Command1;
+};
+
+class exhibit_form : public forms::designed_form<exhibit_controls> {
     Q_OBJECT
 
   public:
     explicit exhibit_form(forms::program& owner);
-    ~exhibit_form() override;
-
-    struct controls {
-        QPlainTextEdit* Text1;
-        QPushButton* Command1;
-    };
-    controls& ui();
 
     // Shows the text of the named file. A name that is not an ordinary file,
     // or a file that can't be read, does nothing.
@@ -31,10 +27,6 @@ class exhibit_form : public forms::form {
 
   protected:
     QWidget* build() override;
-    void forget_widgets() override;
-
-  private:
-    std::unique_ptr<controls> ui_;
 };
 
 } // namespace examdeck
