@@ -75,7 +75,6 @@ class quest_form : public forms::designed_form<quest_controls> {
 
   private:
     void set_gauge();
-
 };
 
 } // namespace examdeck
