@@ -11,11 +11,16 @@ int main(int argc, char** argv)
     application.setApplicationName(QStringLiteral("examdeck"));
     application.setDesktopFileName(QStringLiteral("org.example.examdeck"));
     examdeck::prepare_application();
-    examdeck::app app;
-    QObject::connect(&app.program, &examdeck::forms::program::ended, &application,
-                     [] { QApplication::exit(0); });
-    app.start();
-    if (app.program.has_ended())
-        return 0;
-    return QApplication::exec();
+    int status = 0;
+    {
+        examdeck::app app;
+        QObject::connect(&app.program, &examdeck::forms::program::ended, &application,
+                         [] { QApplication::exit(0); });
+        app.start();
+        if (!app.program.has_ended())
+            status = QApplication::exec();
+    }
+    // The windows closed last are deleted now that no handler runs.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }
