@@ -70,23 +70,6 @@ TEST(start_window, comes_up_centred_with_title_author_and_focus_on_agree)
     EXPECT_FALSE(run.the_app().quest.is_loaded());
 }
 
-TEST(start_window, tab_order_follows_the_design)
-{
-    program_run run;
-    const forms::form& welcome = run.the_app().Welcome;
-    QWidget* w = control(welcome, QStringLiteral("test_name"));
-    QStringList order;
-    for (int i = 0; i < 5; ++i) {
-        order << w->objectName();
-        w = w->nextInFocusChain();
-        while (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(welcome.loaded_window()) ||
-               w->parentWidget() != welcome.loaded_window())
-            w = w->nextInFocusChain();
-    }
-    EXPECT_EQ(order, (QStringList{"test_name", "test_description", "author_name2", "Start_Quiz",
-                                  "Command1"}));
-}
-
 TEST(start_window, exit_ends_the_program_without_unload_procedures)
 {
     program_run run;

@@ -11,7 +11,7 @@ namespace examdeck {
 
 app::app()
 {
-    windows() = {&program, &Welcome, &pick_a_quiz, &quest, &Diagram, &Exhibit, &theanswer};
+    windows() = {&Welcome, &pick_a_quiz, &quest, &Diagram, &Exhibit, &theanswer};
 }
 
 app::~app()

@@ -4,10 +4,6 @@
 // windows can show and close each other as designed. Headers of the windows
 // never include each other; only their .cpp files reach across, through here.
 
-namespace examdeck::forms {
-class program;
-}
-
 namespace examdeck {
 
 class welcome_form;
@@ -18,7 +14,6 @@ class exhibit_form;
 class answer_form;
 
 struct app_windows {
-    forms::program* program = nullptr;
     welcome_form* Welcome = nullptr;
     setup_form* pick_a_quiz = nullptr;
     quest_form* quest = nullptr;
