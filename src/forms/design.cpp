@@ -32,6 +32,12 @@ void pass_focus(QWidget* from, QWidget* target)
     from->installEventFilter(new focus_passer(from, target));
 }
 
+void set_tab_order(const std::vector<QWidget*>& controls)
+{
+    for (std::size_t i = 0; i + 1 < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i], controls[i + 1]);
+}
+
 void map_design_fonts()
 {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));

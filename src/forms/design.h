@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 #include <unordered_map>
+#include <vector>
 
 class QWidget;
 
@@ -30,6 +31,9 @@ inline double to_twips(int pixels)
 // Passes the keyboard focus on to another control whenever from receives
 // it, so that the focus always rests on target.
 void pass_focus(QWidget* from, QWidget* target);
+
+// Sets the keyboard order of the controls, first to last.
+void set_tab_order(const std::vector<QWidget*>& controls);
 
 // Maps the fonts the designs name to installed ones with the same metrics.
 // Call once, after the application object exists.

@@ -178,24 +178,14 @@ QWidget* quest_form::build()
 
     // Keyboard order: each toggle with its choice, then NEXT and the other
     // buttons.
-    QWidget* previous = nullptr;
-    auto chain = [&previous](QWidget* next) {
-        if (previous)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
-    };
-    for (int i = 1; i <= 6; ++i) {
-        chain(c->QChoice(i));
-        chain(c->abox(i));
-    }
-    chain(c->NextButton);
-    chain(c->quitquiz);
-    chain(c->cluebutton);
-    for (int i = 1; i <= 3; ++i)
-        chain(c->diagrambutton(i));
-    for (int i = 1; i <= 3; ++i)
-        chain(c->exhibitbutton(i));
-    chain(c->Q1);
+    std::vector<QWidget*> order;
+    for (int i = 1; i <= 6; ++i)
+        order.insert(order.end(), {c->QChoice(i), c->abox(i)});
+    order.insert(order.end(), {c->NextButton, c->quitquiz, c->cluebutton});
+    order.insert(order.end(), c->diagrambutton.begin(), c->diagrambutton.end());
+    order.insert(order.end(), c->exhibitbutton.begin(), c->exhibitbutton.end());
+    order.push_back(c->Q1);
+    forms::set_tab_order(order);
 
     describe_for_screen_readers(*c);
 

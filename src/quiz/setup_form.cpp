@@ -77,11 +77,9 @@ QWidget* setup_form::build()
     c->Command1->setFont(forms::design_font("MS Sans Serif", 12, true));
     c->Command1->setAutoDefault(true);
 
-    QWidget* order[] = {c->which_quiz(1),    c->which_quiz(2),     c->which_quiz(3),
-                        c->which_quiz(4),    c->answer_when_wrong, c->answer_when_right,
-                        c->random_questions, c->random_answers,    c->Command1};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    forms::set_tab_order({c->which_quiz(1), c->which_quiz(2), c->which_quiz(3), c->which_quiz(4),
+                          c->answer_when_wrong, c->answer_when_right, c->random_questions,
+                          c->random_answers, c->Command1});
 
     connect(c->Command1, &QPushButton::clicked, this, &setup_form::Command1_Click);
     ui_ = std::move(c);

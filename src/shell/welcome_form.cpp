@@ -100,10 +100,8 @@ QWidget* welcome_form::build()
         b->setFont(forms::design_font("MS Sans Serif", 12, true));
         b->setAutoDefault(true);
     }
-    for (QWidget* child :
-         {static_cast<QWidget*>(c->lblLabels_2), static_cast<QWidget*>(c->Label1),
-          static_cast<QWidget*>(c->test_name), static_cast<QWidget*>(c->author_name2),
-          static_cast<QWidget*>(c->test_description)})
+    for (QWidget* child : std::initializer_list<QWidget*>{c->lblLabels_2, c->Label1, c->test_name,
+                                                          c->author_name2, c->test_description})
         make_white(child);
 
     c->test_name->setAccessibleName(QStringLiteral("Title"));
@@ -111,10 +109,8 @@ QWidget* welcome_form::build()
     c->test_description->setAccessibleName(QStringLiteral("Licence agreement"));
     c->Image1->setAccessibleName(QStringLiteral("Banner"));
 
-    QWidget::setTabOrder(c->test_name, c->test_description);
-    QWidget::setTabOrder(c->test_description, c->author_name2);
-    QWidget::setTabOrder(c->author_name2, c->Start_Quiz);
-    QWidget::setTabOrder(c->Start_Quiz, c->Command1);
+    forms::set_tab_order(
+        {c->test_name, c->test_description, c->author_name2, c->Start_Quiz, c->Command1});
 
     connect(c->Start_Quiz, &QPushButton::clicked, this, &welcome_form::Start_Quiz_Click);
     connect(c->Command1, &QPushButton::clicked, this, &welcome_form::Command1_Click);
