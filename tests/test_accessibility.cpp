@@ -37,6 +37,15 @@ QStringList tab_order(QWidget* first, int count)
     return order;
 }
 
+// Quiz 1 in bank order, without answer windows: record 1 comes first.
+program_run::options in_bank_order()
+{
+    program_run::options o;
+    o.shuffle_questions = false;
+    o.show_when_wrong = false;
+    return o;
+}
+
 } // namespace
 
 TEST(keyboard, every_window_tabs_in_its_designed_order)
@@ -63,10 +72,7 @@ TEST(keyboard, every_window_tabs_in_its_designed_order)
 TEST(keyboard, the_quiz_window_reaches_every_choice_and_button)
 {
     program_run run;
-    program_run::options o;
-    o.shuffle_questions = false;
-    o.show_when_wrong = false;
-    run.start_quiz(o);
+    run.start_quiz(in_bank_order());
     // Record 1 is a multiple-choice question with six choices.
     ASSERT_EQ(count_choices(quiz_state.current_question), 6);
     const QStringList order =
@@ -78,10 +84,7 @@ TEST(keyboard, the_quiz_window_reaches_every_choice_and_button)
 TEST(screen_reader, reads_the_question_the_choices_and_the_score)
 {
     program_run run;
-    program_run::options o;
-    o.shuffle_questions = false;
-    o.show_when_wrong = false;
-    run.start_quiz(o);
+    run.start_quiz(in_bank_order());
     const forms::form& quest = run.the_app().quest;
     for (int i = 1; i <= 6; ++i) {
         auto* toggle = control<forms::toggle_button>(quest, QStringLiteral("QChoice_%1").arg(i));
