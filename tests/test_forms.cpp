@@ -246,7 +246,7 @@ TEST(twips_layout, controls_follow_the_window_and_keep_heights_set_by_code)
     QWidget window;
     forms::set_inner_size(&window, 3000, 1500, false);
     forms::twips_layout layout(&window, {3000, 1500});
-    auto* child = layout.place(new QWidget(&window), 150, 300, 1500, 600);
+    auto* child = layout.place(new QWidget(&window), QStringLiteral("child"), 150, 300, 1500, 600);
     EXPECT_EQ(child->geometry(), QRect(10, 20, 100, 40));
     window.show();
     window.resize(400, 200);

@@ -69,6 +69,19 @@ void set_inner_size(QWidget* window, double width, double height, bool fixed)
         window->resize(size);
 }
 
+QWidget* design_window(const QString& caption, double width, double height, border kind)
+{
+    const Qt::WindowFlags flags = kind == border::sizable
+                                      ? Qt::Window
+                                      : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    auto* w = new QWidget(nullptr, flags);
+    w->setWindowTitle(caption);
+    w->setFont(default_window_font());
+    set_inner_size(w, width, height, kind == border::fixed_dialog);
+    return w;
+}
+
 twips_layout::twips_layout(QWidget* window, QSizeF inner_design_size, bool proportional)
     : QObject(window), window_(window), design_(inner_design_size), proportional_(proportional)
 {

@@ -47,6 +47,12 @@ QFont default_window_font();
 // Sets the inner (client) size of a window in twips.
 void set_inner_size(QWidget* window, double width, double height, bool fixed);
 
+// A hidden top-level window of a design: its caption, the default font,
+// its inner size in twips, and either the ordinary sizable border or a fixed
+// dialog border with only a close box.
+enum class border { sizable, fixed_dialog };
+QWidget* design_window(const QString& caption, double width, double height, border kind);
+
 // Keeps every registered control at its design geometry, in proportion to
 // the window's inner size. With a fixed window it simply places them.
 // Geometry that code changes at run time goes through set_height, in design
@@ -55,9 +61,12 @@ class twips_layout : public QObject {
   public:
     twips_layout(QWidget* window, QSizeF inner_design_size, bool proportional = true);
 
-    // Places control at (left, top, width, height) twips in its parent.
-    template <typename W> W* place(W* control, double left, double top, double width, double height)
+    // Names control and places it at (left, top, width, height) twips in
+    // its parent.
+    template <typename W>
+    W* place(W* control, const QString& name, double left, double top, double width, double height)
     {
+        control->setObjectName(name);
         add(control, QRectF(left, top, width, height));
         return control;
     }

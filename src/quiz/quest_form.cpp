@@ -83,28 +83,22 @@ quest_form::quest_form(forms::program& owner) : designed_form(owner, QStringLite
 
 QWidget* quest_form::build()
 {
-    auto* w = new QWidget(nullptr, Qt::Window);
-    w->setWindowTitle(QStringLiteral("Veltrane Tests - www.example.com"));
-    w->setFont(forms::default_window_font());
-    forms::set_inner_size(w, design_width, design_height, false);
+    auto* w = forms::design_window(QStringLiteral("Veltrane Tests - www.example.com"), design_width,
+                                   design_height, forms::border::sizable);
     auto c = std::make_unique<controls>();
     auto* layout = c->layout = new forms::twips_layout(w, {design_width, design_height});
-    auto named = [](auto* control, const QString& name) {
-        control->setObjectName(name);
-        return control;
-    };
     auto button = [&](const QString& text, const QString& name, double x, double y, double wd,
                       double h) {
-        auto* b = named(layout->place(new QPushButton(text, w), x, y, wd, h), name);
+        auto* b = layout->place(new QPushButton(text, w), name, x, y, wd, h);
         b->setAutoDefault(true);
         return b;
     };
 
-    c->Image1 = named(layout->place(new QLabel(w), 0, 0, 615, 6375), QStringLiteral("Image1"));
+    c->Image1 = layout->place(new QLabel(w), QStringLiteral("Image1"), 0, 0, 615, 6375);
     c->Image1->setPixmap(QPixmap(QStringLiteral(":/examdeck/strip.png")));
     c->Image1->setScaledContents(true);
 
-    c->Q1 = named(layout->place(new QPlainTextEdit(w), 720, 120, 7815, 1335), QStringLiteral("Q1"));
+    c->Q1 = layout->place(new QPlainTextEdit(w), QStringLiteral("Q1"), 720, 120, 7815, 1335);
     c->Q1->setReadOnly(true);
     c->Q1->setFont(forms::design_font("MS Sans Serif", 12));
     c->Q1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -115,10 +109,9 @@ QWidget* quest_form::build()
         const double top = 1560 + 600 * (i - 1);
         auto* toggle = new forms::toggle_button(w);
         c->QChoice(i) =
-            named(layout->place(toggle, 840, top, 735, 495), QStringLiteral("QChoice_%1").arg(i));
+            layout->place(toggle, QStringLiteral("QChoice_%1").arg(i), 840, top, 735, 495);
         auto* box = new QPlainTextEdit(w);
-        c->abox(i) =
-            named(layout->place(box, 1680, top, 6900, 495), QStringLiteral("abox_%1").arg(i));
+        c->abox(i) = layout->place(box, QStringLiteral("abox_%1").arg(i), 1680, top, 6900, 495);
         box->setFont(forms::design_font("MS Sans Serif", 9.75));
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -127,35 +120,32 @@ QWidget* quest_form::build()
         set_bordered(box, false);
     }
 
-    c->typestuff =
-        named(layout->place(new QLabel(QStringLiteral("Please Type Answer in Box Above"), w), 2760,
-                            2160, 4575, 375),
-              QStringLiteral("typestuff"));
+    c->typestuff = layout->place(new QLabel(QStringLiteral("Please Type Answer in Box Above"), w),
+                                 QStringLiteral("typestuff"), 2760, 2160, 4575, 375);
     c->typestuff->setFont(forms::design_font("MS Sans Serif", 12, true));
     c->typestuff->hide();
 
-    c->Label3 =
-        named(layout->place(new QLabel(QStringLiteral("Question#"), w), 8640, 120, 735, 255),
-              QStringLiteral("Label3"));
+    c->Label3 = layout->place(new QLabel(QStringLiteral("Question#"), w), QStringLiteral("Label3"),
+                              8640, 120, 735, 255);
     c->question_number =
-        named(layout->place(new QLabel(w), 8640, 480, 615, 375), QStringLiteral("question_number"));
+        layout->place(new QLabel(w), QStringLiteral("question_number"), 8640, 480, 615, 375);
     c->question_number->setFont(forms::design_font("MS Sans Serif", 13.5));
-    c->Gauge1 = named(layout->place(coloured_box(w, QColor(0, 0, 128)), 8760, 1080, 495, 1815),
-                      QStringLiteral("Gauge1"));
-    c->the_gauge = named(layout->place(coloured_box(w, QColor(255, 0, 0)), 8760, 1080, 495, 15),
-                         QStringLiteral("the_gauge"));
+    c->Gauge1 = layout->place(coloured_box(w, QColor(0, 0, 128)), QStringLiteral("Gauge1"), 8760,
+                              1080, 495, 1815);
+    c->the_gauge = layout->place(coloured_box(w, QColor(255, 0, 0)), QStringLiteral("the_gauge"),
+                                 8760, 1080, 495, 15);
     c->the_gauge->raise();
     c->Percent_Right =
-        named(layout->place(new QLabel(w), 8880, 3000, 495, 255), QStringLiteral("Percent_Right"));
-    c->Line2 = named(layout->place(line(w, false), 8760, 3360, 600, 15), QStringLiteral("Line2"));
-    c->Label2 = named(layout->place(new QLabel(QStringLiteral("Score:"), w), 8760, 3480, 735, 255),
-                      QStringLiteral("Label2"));
-    c->score = named(layout->place(new QLabel(w), 8760, 3840, 615, 255), QStringLiteral("score"));
-    c->Line1 = named(layout->place(line(w, false), 8760, 4200, 600, 15), QStringLiteral("Line1"));
-    c->Label4 = named(layout->place(new QLabel(QStringLiteral("QID:"), w), 8760, 4440, 1095, 255),
-                      QStringLiteral("Label4"));
-    c->qid = named(layout->place(new QLabel(w), 9120, 4680, 375, 255), QStringLiteral("qid"));
-    c->Line3 = named(layout->place(line(w, true), 8640, 1080, 15, 4200), QStringLiteral("Line3"));
+        layout->place(new QLabel(w), QStringLiteral("Percent_Right"), 8880, 3000, 495, 255);
+    c->Line2 = layout->place(line(w, false), QStringLiteral("Line2"), 8760, 3360, 600, 15);
+    c->Label2 = layout->place(new QLabel(QStringLiteral("Score:"), w), QStringLiteral("Label2"),
+                              8760, 3480, 735, 255);
+    c->score = layout->place(new QLabel(w), QStringLiteral("score"), 8760, 3840, 615, 255);
+    c->Line1 = layout->place(line(w, false), QStringLiteral("Line1"), 8760, 4200, 600, 15);
+    c->Label4 = layout->place(new QLabel(QStringLiteral("QID:"), w), QStringLiteral("Label4"), 8760,
+                              4440, 1095, 255);
+    c->qid = layout->place(new QLabel(w), QStringLiteral("qid"), 9120, 4680, 375, 255);
+    c->Line3 = layout->place(line(w, true), QStringLiteral("Line3"), 8640, 1080, 15, 4200);
 
     c->cluebutton =
         button(QStringLiteral("CLUE"), QStringLiteral("cluebutton"), 720, 5160, 615, 375);
@@ -170,7 +160,7 @@ QWidget* quest_form::build()
     c->quitquiz =
         button(QStringLiteral("Quit Test"), QStringLiteral("quitquiz"), 720, 5640, 855, 495);
     c->Directions =
-        named(layout->place(new QLabel(w), 1920, 5640, 4575, 375), QStringLiteral("Directions"));
+        layout->place(new QLabel(w), QStringLiteral("Directions"), 1920, 5640, 4575, 375);
     c->Directions->setFont(forms::design_font("MS Sans Serif", 9.75, true));
     c->NextButton =
         button(QStringLiteral("&NEXT ->"), QStringLiteral("NextButton"), 6720, 5520, 1815, 615);

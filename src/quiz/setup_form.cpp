@@ -22,58 +22,43 @@ setup_form::setup_form(forms::program& owner) : designed_form(owner, QStringLite
 
 QWidget* setup_form::build()
 {
-    auto* w = new QWidget(nullptr, Qt::Window);
-    w->setWindowTitle(QStringLiteral("Start the QUIZ"));
-    w->setFont(forms::default_window_font());
-    forms::set_inner_size(w, 7410, 2955, false);
+    auto* w =
+        forms::design_window(QStringLiteral("Start the QUIZ"), 7410, 2955, forms::border::sizable);
     auto* layout = new forms::twips_layout(w, {7410, 2955});
     auto c = std::make_unique<controls>();
-    auto named = [](auto* control, const char* name) {
-        control->setObjectName(QString::fromLatin1(name));
-        return control;
-    };
 
-    c->Frame1 =
-        named(layout->place(new QGroupBox(QStringLiteral("Which Quiz"), w), 120, 120, 2295, 2775),
-              "Frame1");
-    const char* quiz_names[] = {"which_quiz_1", "which_quiz_2", "which_quiz_3", "which_quiz_4"};
+    c->Frame1 = layout->place(new QGroupBox(QStringLiteral("Which Quiz"), w),
+                              QStringLiteral("Frame1"), 120, 120, 2295, 2775);
     for (int i = 1; i <= 4; ++i) {
-        auto* option = new QRadioButton(QStringLiteral("Quiz #%1").arg(i), c->Frame1);
-        layout->place(option, 120, 360 + 600 * (i - 1), i == 4 ? 1455 : 1335, 375);
+        auto* option = layout->place(new QRadioButton(QStringLiteral("Quiz #%1").arg(i), c->Frame1),
+                                     QStringLiteral("which_quiz_%1").arg(i), 120,
+                                     360 + 600 * (i - 1), i == 4 ? 1455 : 1335, 375);
         option->setFont(forms::design_font("MS Sans Serif", 12, true));
-        c->which_quiz(i) = named(option, quiz_names[i - 1]);
+        c->which_quiz(i) = option;
     }
     c->which_quiz(1)->setChecked(true);
 
-    c->Frame2 = named(layout->place(new QGroupBox(QStringLiteral("Show Correct Answer:"), w), 2520,
-                                    120, 2055, 1335),
-                      "Frame2");
-    c->Label1 = named(
-        layout->place(new QLabel(QStringLiteral("when I Answer:"), c->Frame2), 120, 240, 1575, 375),
-        "Label1");
-    c->answer_when_wrong = named(
-        layout->place(new QCheckBox(QStringLiteral("WRONG "), c->Frame2), 120, 480, 1095, 375),
-        "answer_when_wrong");
+    c->Frame2 = layout->place(new QGroupBox(QStringLiteral("Show Correct Answer:"), w),
+                              QStringLiteral("Frame2"), 2520, 120, 2055, 1335);
+    c->Label1 = layout->place(new QLabel(QStringLiteral("when I Answer:"), c->Frame2),
+                              QStringLiteral("Label1"), 120, 240, 1575, 375);
+    c->answer_when_wrong = layout->place(new QCheckBox(QStringLiteral("WRONG "), c->Frame2),
+                                         QStringLiteral("answer_when_wrong"), 120, 480, 1095, 375);
     c->answer_when_wrong->setChecked(true);
-    c->answer_when_right =
-        named(layout->place(new QCheckBox(QStringLiteral("RIGHT"), c->Frame2), 120, 840, 1335, 375),
-              "answer_when_right");
+    c->answer_when_right = layout->place(new QCheckBox(QStringLiteral("RIGHT"), c->Frame2),
+                                         QStringLiteral("answer_when_right"), 120, 840, 1335, 375);
 
-    c->Frame3 =
-        named(layout->place(new QGroupBox(QStringLiteral("Randomize"), w), 2520, 1560, 2055, 1095),
-              "Frame3");
-    c->random_questions = named(
-        layout->place(new QCheckBox(QStringLiteral("Questions"), c->Frame3), 120, 240, 1095, 375),
-        "random_questions");
+    c->Frame3 = layout->place(new QGroupBox(QStringLiteral("Randomize"), w),
+                              QStringLiteral("Frame3"), 2520, 1560, 2055, 1095);
+    c->random_questions = layout->place(new QCheckBox(QStringLiteral("Questions"), c->Frame3),
+                                        QStringLiteral("random_questions"), 120, 240, 1095, 375);
     c->random_questions->setChecked(true);
-    c->random_answers = named(
-        layout->place(new QCheckBox(QStringLiteral("Answers"), c->Frame3), 120, 600, 1095, 375),
-        "random_answers");
+    c->random_answers = layout->place(new QCheckBox(QStringLiteral("Answers"), c->Frame3),
+                                      QStringLiteral("random_answers"), 120, 600, 1095, 375);
     c->random_answers->setChecked(true);
 
-    c->Command1 = named(
-        layout->place(new QPushButton(QStringLiteral("Start the Quiz"), w), 5040, 1200, 2175, 495),
-        "Command1");
+    c->Command1 = layout->place(new QPushButton(QStringLiteral("Start the Quiz"), w),
+                                QStringLiteral("Command1"), 5040, 1200, 2175, 495);
     c->Command1->setFont(forms::design_font("MS Sans Serif", 12, true));
     c->Command1->setAutoDefault(true);
 

@@ -50,36 +50,30 @@ welcome_form::welcome_form(forms::program& owner) : designed_form(owner, QString
 QWidget* welcome_form::build()
 {
     // A fixed dialog border: a close box, no minimise or maximise button.
-    auto* w = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    w->setWindowTitle(QStringLiteral("  "));
-    w->setFont(forms::default_window_font());
+    // Two blanks as caption until the load procedure puts the title there.
+    auto* w = forms::design_window(QStringLiteral("  "), 9195, 6045, forms::border::fixed_dialog);
     make_white(w);
-    forms::set_inner_size(w, 9195, 6045, true);
     auto* layout = new forms::twips_layout(w, {9195, 6045});
     auto c = std::make_unique<controls>();
 
-    c->Image1 = layout->place(new QLabel(w), 240, 120, 9165, 3150);
-    c->Image1->setObjectName(QStringLiteral("Image1"));
+    c->Image1 = layout->place(new QLabel(w), QStringLiteral("Image1"), 240, 120, 9165, 3150);
     c->Image1->setPixmap(QPixmap(QStringLiteral(":/examdeck/banner.jpg")));
     c->Image1->setScaledContents(true);
 
-    c->test_name = layout->place(new QLineEdit(QStringLiteral("Please Wait........"), w), 240, 3360,
-                                 4575, 405);
-    c->test_name->setObjectName(QStringLiteral("test_name"));
+    c->test_name = layout->place(new QLineEdit(QStringLiteral("Please Wait........"), w),
+                                 QStringLiteral("test_name"), 240, 3360, 4575, 405);
     c->test_name->setFont(forms::design_font("MS Sans Serif", 18, true));
     c->test_name->setFrame(false);
 
-    c->lblLabels_2 =
-        layout->place(new QLabel(QStringLiteral("Written By"), w), 1920, 3840, 855, 255);
-    c->lblLabels_2->setObjectName(QStringLiteral("lblLabels_2"));
+    c->lblLabels_2 = layout->place(new QLabel(QStringLiteral("Written By"), w),
+                                   QStringLiteral("lblLabels_2"), 1920, 3840, 855, 255);
 
-    c->author_name2 = layout->place(new QLineEdit(w), 2880, 3840, 2055, 285);
-    c->author_name2->setObjectName(QStringLiteral("author_name2"));
+    c->author_name2 =
+        layout->place(new QLineEdit(w), QStringLiteral("author_name2"), 2880, 3840, 2055, 285);
     c->author_name2->setFrame(false);
 
-    c->test_description = layout->place(new QPlainTextEdit(w), 120, 4080, 4695, 1845);
-    c->test_description->setObjectName(QStringLiteral("test_description"));
+    c->test_description = layout->place(new QPlainTextEdit(w), QStringLiteral("test_description"),
+                                        120, 4080, 4695, 1845);
     c->test_description->setFont(forms::design_font("Arial", 8.25));
     c->test_description->setFrameShape(QFrame::NoFrame);
     c->test_description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -87,15 +81,13 @@ QWidget* welcome_form::build()
     c->test_description->setPlainText(resource_text(QStringLiteral(":/examdeck/agreement.txt")));
 
     c->Label1 = layout->place(
-        new QLabel(resource_text(QStringLiteral(":/examdeck/agreement_question.txt")), w), 5040,
-        4320, 3735, 255);
-    c->Label1->setObjectName(QStringLiteral("Label1"));
+        new QLabel(resource_text(QStringLiteral(":/examdeck/agreement_question.txt")), w),
+        QStringLiteral("Label1"), 5040, 4320, 3735, 255);
 
-    c->Start_Quiz =
-        layout->place(new QPushButton(QStringLiteral("I Agree"), w), 5040, 4680, 2175, 615);
-    c->Start_Quiz->setObjectName(QStringLiteral("Start_Quiz"));
-    c->Command1 = layout->place(new QPushButton(QStringLiteral("Exit"), w), 7800, 4680, 1095, 615);
-    c->Command1->setObjectName(QStringLiteral("Command1"));
+    c->Start_Quiz = layout->place(new QPushButton(QStringLiteral("I Agree"), w),
+                                  QStringLiteral("Start_Quiz"), 5040, 4680, 2175, 615);
+    c->Command1 = layout->place(new QPushButton(QStringLiteral("Exit"), w),
+                                QStringLiteral("Command1"), 7800, 4680, 1095, 615);
     for (QPushButton* b : {c->Start_Quiz, c->Command1}) {
         b->setFont(forms::design_font("MS Sans Serif", 12, true));
         b->setAutoDefault(true);

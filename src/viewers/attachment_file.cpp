@@ -20,14 +20,11 @@ bool is_ordinary_file(const QString& name)
     return ::stat(QFile::encodeName(name).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-namespace {
-
-void report(const QString& name, const char* what)
+void report_unusable(const QString& name, const QString& reason)
 {
-    std::fprintf(stderr, "examdeck: %s: %s\n", QFile::encodeName(name).constData(), what);
+    std::fprintf(stderr, "examdeck: %s: %s\n", QFile::encodeName(name).constData(),
+                 qPrintable(reason));
 }
-
-} // namespace
 
 std::optional<QByteArray> read_attachment(const QString& name)
 {
@@ -36,12 +33,12 @@ std::optional<QByteArray> read_attachment(const QString& name)
     const int fd =
         ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        report(name, std::strerror(errno));
+        report_unusable(name, QString::fromLocal8Bit(std::strerror(errno)));
         return std::nullopt;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        report(name, "not an ordinary file");
+        report_unusable(name, QStringLiteral("not an ordinary file"));
         ::close(fd);
         return std::nullopt;
     }
@@ -55,7 +52,7 @@ std::optional<QByteArray> read_attachment(const QString& name)
         } else if (n == 0) {
             break;
         } else if (errno != EINTR) {
-            report(name, std::strerror(errno));
+            report_unusable(name, QString::fromLocal8Bit(std::strerror(errno)));
             ::close(fd);
             return std::nullopt;
         }

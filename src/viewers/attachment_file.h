@@ -13,6 +13,9 @@ namespace examdeck {
 // file: a missing name, a directory, a FIFO or a device is not found.
 bool is_ordinary_file(const QString& name);
 
+// One line on standard error about an attachment that can't be shown.
+void report_unusable(const QString& name, const QString& reason);
+
 // Reads a whole ordinary file. Nothing when it is not an ordinary file or
 // can't be read (the reason goes to standard error). Opening never blocks,
 // even if the name has turned into a FIFO since it was looked up.

@@ -4,10 +4,8 @@
 #include "design.h"
 #include "picture_loader.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <cstdio>
 
 namespace examdeck {
 
@@ -17,17 +15,13 @@ diagram_form::diagram_form(forms::program& owner) : designed_form(owner, QString
 
 QWidget* diagram_form::build()
 {
-    auto* w = new QWidget(nullptr, Qt::Window);
-    w->setWindowTitle(QStringLiteral("Diagram"));
-    w->setFont(forms::default_window_font());
-    forms::set_inner_size(w, 8730, 5595, false);
+    auto* w = forms::design_window(QStringLiteral("Diagram"), 8730, 5595, forms::border::sizable);
     auto* layout = new forms::twips_layout(w, {8730, 5595});
     auto c = std::make_unique<controls>();
-    c->Command1 = layout->place(new QPushButton(QStringLiteral("Close"), w), 3360, 5160, 2055, 375);
-    c->Command1->setObjectName(QStringLiteral("Command1"));
+    c->Command1 = layout->place(new QPushButton(QStringLiteral("Close"), w),
+                                QStringLiteral("Command1"), 3360, 5160, 2055, 375);
     c->Command1->setAutoDefault(true);
-    c->Image1 = layout->place(new QLabel(w), 120, 120, 8415, 4935);
-    c->Image1->setObjectName(QStringLiteral("Image1"));
+    c->Image1 = layout->place(new QLabel(w), QStringLiteral("Image1"), 120, 120, 8415, 4935);
     c->Image1->setScaledContents(true);
     c->Image1->setAccessibleName(QStringLiteral("Diagram picture"));
     connect(c->Command1, &QPushButton::clicked, this, &diagram_form::hide);
@@ -45,8 +39,7 @@ void diagram_form::open_picture(const QString& file)
     QString error;
     const QImage picture = forms::decode_picture(*bytes, &error);
     if (picture.isNull()) {
-        std::fprintf(stderr, "examdeck: %s: %s\n", QFile::encodeName(file).constData(),
-                     qPrintable(error));
+        report_unusable(file, error);
         return;
     }
     show();

@@ -15,19 +15,16 @@ exhibit_form::exhibit_form(forms::program& owner) : designed_form(owner, QString
 
 QWidget* exhibit_form::build()
 {
-    auto* w = new QWidget(nullptr, Qt::Window);
-    w->setWindowTitle(QStringLiteral("Exhibit"));
-    w->setFont(forms::default_window_font());
-    forms::set_inner_size(w, 8775, 4770, false);
+    auto* w = forms::design_window(QStringLiteral("Exhibit"), 8775, 4770, forms::border::sizable);
     auto* layout = new forms::twips_layout(w, {8775, 4770}, false);
     auto c = std::make_unique<controls>();
-    c->Text1 = layout->place(new QPlainTextEdit(QStringLiteral("Text1"), w), 120, 120, 8535, 4095);
-    c->Text1->setObjectName(QStringLiteral("Text1"));
+    c->Text1 = layout->place(new QPlainTextEdit(QStringLiteral("Text1"), w),
+                             QStringLiteral("Text1"), 120, 120, 8535, 4095);
     c->Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     c->Text1->setTabChangesFocus(true);
     c->Text1->setAccessibleName(QStringLiteral("Exhibit text"));
-    c->Command1 = layout->place(new QPushButton(QStringLiteral("close"), w), 3600, 4320, 1935, 375);
-    c->Command1->setObjectName(QStringLiteral("Command1"));
+    c->Command1 = layout->place(new QPushButton(QStringLiteral("close"), w),
+                                QStringLiteral("Command1"), 3600, 4320, 1935, 375);
     c->Command1->setAutoDefault(true);
     QWidget::setTabOrder(c->Text1, c->Command1);
     forms::pass_focus(c->Text1, c->Command1);
